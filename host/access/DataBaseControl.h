@@ -1,0 +1,35 @@
+#pragma once
+
+#include "host/translation/ITranslator.h"
+
+#include <map>
+#include <string>
+
+namespace CCAPIAccess {
+
+// The label database of a process layout: key string to label, per language. A key with no
+// label in the active language falls back to the default language, then to the empty text.
+class VELMARIS_HOST_EXPORT DataBaseControl : public CCAPIBaseCommon::ITranslator
+{
+public:
+    static const std::string s_defaultLanguage;
+
+    DataBaseControl();
+
+    using CCAPIBaseCommon::ITranslator::getLabel;
+    std::string getActiveLanguage() const override { return m_activeLanguage; }
+    std::string getLabel(const std::string &key) const override;
+
+    void setActiveLanguage(std::string language);
+    void setLabel(const std::string &key, std::string label,
+                  const std::string &language = s_defaultLanguage);
+
+private:
+    using LabelTable = std::map<std::string, std::string, std::less<>>;
+    const std::string *find(const std::string &language, const std::string &key) const;
+
+    std::map<std::string, LabelTable, std::less<>> m_tables;
+    std::string m_activeLanguage;
+};
+
+} // namespace CCAPIAccess

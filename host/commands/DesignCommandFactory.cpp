@@ -1,0 +1,8 @@
+#include "host/commands/DesignCommandFactory.h"
+
+namespace Velmaris {
+
+DesignCommandFactory::~DesignCommandFactory() = default;
+DesignDefinitionControlInterface::~DesignDefinitionControlInterface() = default;
+
+} // namespace Velmaris

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <velmaris_host_export.h>
+
+namespace CCAPIBaseCommon {
+class BaseProperty;
+}
+
+namespace Velmaris {
+
+class VELMARIS_HOST_EXPORT ProcessPlanReferenceComparison
+{
+public:
+    // Equal when both are of one kind and hold the same value (two properties without a value
+    // are equal; NaN equals NaN). False for a missing second property. When differsInValueOnly
+    // is given it tells whether the two are of one kind and differ only in their value.
+    static bool isPropertyEqual(const CCAPIBaseCommon::BaseProperty *property,
+                                const CCAPIBaseCommon::BaseProperty *reference,
+                                bool *differsInValueOnly);
+
+    // Test seam: how often isPropertyEqual ran since the last reset.
+    static int callCount();
+    static void resetCallCount();
+};
+
+} // namespace Velmaris

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <velmaris_host_export.h>
+
+#include <string>
+
+namespace Velmaris {
+
+// A file path in the native form, UTF-8.
+class VELMARIS_HOST_EXPORT FileName
+{
+public:
+    explicit FileName(const std::string &path);
+    virtual ~FileName();
+
+    const std::string &toString() const { return m_path; }
+
+    // The system's temporary directory (TMPDIR where set), ending with a separator.
+    static FileName getSystemTempDirectoryPath();
+
+private:
+    std::string m_path;
+};
+
+} // namespace Velmaris

@@ -1,0 +1,10 @@
+#include "host/objects/ProcessLayout.h"
+
+namespace Velmaris {
+
+ProcessLayout::ProcessLayout(CCAPIBaseCommon::ITranslator *translator)
+    : m_translator(translator)
+{
+}
+
+} // namespace Velmaris

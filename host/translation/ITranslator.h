@@ -1,0 +1,34 @@
+#pragma once
+
+#include <velmaris_host_export.h>
+
+#include <string>
+
+namespace CCAPIProcessLayout {
+class TSObject;
+}
+
+namespace CCAPIBaseCommon {
+
+class BaseProperty;
+class LabelKey;
+
+// Names the parts of a plan in the active language. Every overload ends in the lookup of a
+// key string, so one key always gets one label.
+class VELMARIS_HOST_EXPORT ITranslator
+{
+public:
+    virtual ~ITranslator();
+
+    virtual std::string getActiveLanguage() const = 0;
+    // An object's own name, or the label of its type when it has none.
+    virtual std::string getLabel(const CCAPIProcessLayout::TSObject *object) const;
+    virtual std::string getLabel(const BaseProperty *property) const;
+    virtual std::string getLabel(const LabelKey *labelKey) const;
+    // Empty when the key has no label.
+    virtual std::string getLabel(const std::string &key) const = 0;
+    // The fallback when the key has no label.
+    virtual std::string getLabel(const std::string &key, const std::string &fallback) const;
+};
+
+} // namespace CCAPIBaseCommon

@@ -1,0 +1,22 @@
+#include "host/translation/TranslatorWithRules.h"
+
+#include "host/access/DataBaseControl.h"
+
+namespace CCAPIBaseCommon {
+
+TranslatorWithRules::TranslatorWithRules(const CCAPIAccess::DataBaseControl *control)
+    : m_control(control)
+{
+}
+
+std::string TranslatorWithRules::getActiveLanguage() const
+{
+    return m_control ? m_control->getActiveLanguage() : std::string();
+}
+
+std::string TranslatorWithRules::getLabel(const std::string &key) const
+{
+    return m_control ? m_control->getLabel(key) : std::string();
+}
+
+} // namespace CCAPIBaseCommon

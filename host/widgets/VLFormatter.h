@@ -1,0 +1,34 @@
+#pragma once
+
+#include <velmaris_host_export.h>
+
+#include <QObject>
+#include <QString>
+
+namespace Velmaris {
+
+// Number texts as the editor's widgets show them, in the application's locale.
+class VELMARIS_HOST_EXPORT VLFormatter : public QObject
+{
+    Q_OBJECT
+public:
+    explicit VLFormatter(QObject *parent = nullptr);
+    ~VLFormatter() override;
+
+    void setDecimals(int decimals);
+    int decimals() const { return m_decimals; }
+
+    // The value with exactly the set number of decimals (negative counts as 0); with
+    // groupDigits the thousands are separated as the locale does.
+    QString textFromValue(double value, bool groupDigits) const;
+
+    // The value followed by a blank and the unit (no blank when the unit is empty). With
+    // shortest the value takes as few digits as represent it (up to 15 significant ones),
+    // otherwise two decimals.
+    static QString toString(double value, const QString &unit, bool shortest);
+
+private:
+    int m_decimals = 2;
+};
+
+} // namespace Velmaris

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <velmaris_host_export.h>
+
+#include <QMessageBox>
+
+#include <functional>
+
+class QLabel;
+
+namespace Velmaris {
+
+// The editor's message box. Its text label is reachable, so that a caller can let links in
+// the text open in the browser.
+class VELMARIS_HOST_EXPORT VLMessageBox : public QMessageBox
+{
+    Q_OBJECT
+public:
+    VLMessageBox(QMessageBox::Icon icon, const QString &title, const QString &text,
+                 QMessageBox::StandardButtons buttons, QWidget *parent = nullptr,
+                 Qt::WindowFlags flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    ~VLMessageBox() override;
+
+    QLabel *textLabel() const { return m_textLabel; }
+
+    int exec() override;
+
+    // Test seam: while set, exec hands the box to this function instead of running a modal
+    // loop, and returns what it returns. Set it to an empty function to restore the loop.
+    using ExecInterceptor = std::function<int(VLMessageBox &)>;
+    static void setExecInterceptor(ExecInterceptor interceptor);
+
+private:
+    QLabel *m_textLabel;
+};
+
+} // namespace Velmaris

@@ -1,0 +1,59 @@
+#include "model/ProcPlanBaseQItemModel.h"
+
+#include "host/access/DataBaseControl.h"
+#include "host/access/ProcessLayoutController.h"
+#include "host/objects/PropertySignalContainer.h"
+#include "host/property/BaseProperty.h"
+
+#include <QStandardItem>
+
+namespace Velmaris {
+
+QModelIndex ProcPlanBaseQItemModel::categoryIndex(const std::string &categoryKey,
+                                                  const std::string &categoryLabel)
+{
+    const int found = m_categoryRows.find(*this, s_tsKeyRole, categoryKey);
+    if (found >= 0)
+        return index(found, 0);
+
+    m_appendingCategory = true;
+    invisibleRootItem()->appendRow(new QStandardItem);
+    const QModelIndex created = index(rowCount() - 1, 0);
+    QStandardItemModel::setData(created, QString::fromStdString(categoryKey), s_tsKeyRole);
+    QStandardItemModel::setData(created, true, ReadOnlyRole);
+    QStandardItemModel::setData(created, QString::fromStdString(categoryLabel), Qt::EditRole);
+    m_appendingCategory = false;
+    m_categoryRows.appended(categoryKey, created.row());
+    return created;
+}
+
+QModelIndex ProcPlanBaseQItemModel::categoryIndex(CCAPIAccess::ProcessLayoutController *controller,
+                                                  std::shared_ptr<PropertySignalContainer> container)
+{
+    const std::string &key = container->getProperty()->getLabelKey()->getCategoryKey();
+    std::string label = controller->getDatabaseControl()->getLabel(key);
+    if (label.empty())
+        label = "Unnamed Category";
+    return categoryIndex(key, label);
+}
+
+void ProcPlanBaseQItemModel::generateLabelQitem(CCAPIAccess::DataBaseControl *dbControl,
+                                                const CCAPIBaseCommon::LabelKey *labelKey,
+                                                QModelIndex index, bool markLabel)
+{
+    const std::string label = dbControl->getLabel(labelKey);
+    const QString labelText = QString::fromStdString(label);
+    QStandardItemModel::setData(index, labelText, Qt::DisplayRole);
+    QStandardItemModel::setData(index, true, ReadOnlyRole);
+    QStandardItemModel::setData(index, QString::fromStdString(labelKey->getStringKey()), s_tsKeyRole);
+    if (markLabel)
+        QStandardItemModel::setData(index, true, MarkedLabelRole);
+
+    constexpr std::size_t longLabelBytes = 30;
+    if (!labelKey->isEditable())
+        QStandardItemModel::setData(index, labelText + tr(" not editable"), Qt::ToolTipRole);
+    else if (label.size() > longLabelBytes)
+        QStandardItemModel::setData(index, labelText, Qt::ToolTipRole);
+}
+
+} // namespace Velmaris

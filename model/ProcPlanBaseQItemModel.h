@@ -1,0 +1,100 @@
+#pragma once
+
+#include "model/CategoryRowLookup.h"
+#include "model/ItemDataRoles.h"
+
+#include <velmaris_export.h>
+
+#include <QStandardItemModel>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace CCAPIAccess {
+class DataBaseControl;
+class ProcessLayoutController;
+} // namespace CCAPIAccess
+
+namespace CCAPIBaseCommon {
+class LabelKey;
+} // namespace CCAPIBaseCommon
+
+namespace Velmaris {
+
+class DesignDefinitionControlInterface;
+class PropertySignalContainer;
+
+// The properties of plan objects as a tree: category rows at the top level, property rows
+// (inserted by the host) below them. The model fills cells; the host decides which columns
+// hold labels and values.
+class VELMARIS_EXPORT ProcPlanBaseQItemModel : public QStandardItemModel
+{
+    Q_OBJECT
+public:
+    struct ExchangeRate
+    {
+        double rate;
+        std::string currency;
+    };
+    static const ExchangeRate s_defaultExchangeRate;
+
+    static const int s_parentObjectIdRole = ParentObjectIdRole;
+    static const int s_tsKeyRole = TsKeyRole;
+
+    explicit ProcPlanBaseQItemModel(std::shared_ptr<DesignDefinitionControlInterface> control);
+    ProcPlanBaseQItemModel();
+    ~ProcPlanBaseQItemModel() override;
+
+    void setDesignDefinitionControl(const std::shared_ptr<DesignDefinitionControlInterface> &control);
+    void setExchangeRate(const ExchangeRate &exchangeRate);
+    void enableReferenceComparison(bool enabled);
+    static void setShowAllProperties(bool showAll);
+    static bool getShowAllProperties();
+
+    const ExchangeRate &exchangeRate() const { return m_exchangeRate; }
+    bool referenceComparisonEnabled() const { return m_referenceComparison; }
+    const std::shared_ptr<DesignDefinitionControlInterface> &designDefinitionControl() const
+    {
+        return m_designDefinitionControl;
+    }
+
+    // The category row for the key, appended on first request. An existing row keeps the
+    // label it was created with; among rows with one key the last wins.
+    QModelIndex categoryIndex(const std::string &categoryKey, const std::string &categoryLabel);
+    QModelIndex categoryIndex(CCAPIAccess::ProcessLayoutController *controller,
+                              std::shared_ptr<PropertySignalContainer> container);
+
+    void generateLabelQitem(CCAPIAccess::DataBaseControl *dbControl,
+                            const CCAPIBaseCommon::LabelKey *labelKey, QModelIndex index,
+                            bool markLabel);
+
+    std::string getPropertyKeyAtIndex(const QModelIndex &index) const;
+    int getPropertyParentIdAtIndex(const QModelIndex &index) const;
+
+    // The containers to show, in display order, chosen by the label key's visibility or by
+    // the property's own (which the show-all switch overrules).
+    static std::vector<std::shared_ptr<PropertySignalContainer>>
+    sortAndReturnOnlyVisibleProps(const std::vector<std::shared_ptr<PropertySignalContainer>> &containers,
+                                  bool useLabelKeyVisibility);
+
+signals:
+    void sigPropGotModified(const QModelIndex &idx);
+
+private:
+    friend struct ProcPlanBaseQItemModelTestAccess; // lets tests reach the private helpers
+
+    void replaceStringInPlace(std::string &subject, const std::string &search,
+                              const std::string &replacement);
+    void watchTopLevel();
+
+    std::shared_ptr<DesignDefinitionControlInterface> m_designDefinitionControl;
+    ExchangeRate m_exchangeRate;
+    bool m_referenceComparison = false;
+    CategoryRowLookup m_categoryRows;
+    bool m_appendingCategory = false;
+
+    static bool s_showAllProperties;
+};
+
+} // namespace Velmaris
