@@ -1,0 +1,74 @@
+#include "number/PropertyNumberConcept.h"
+
+#include "host/commands/CommandBase.h"
+#include "host/objects/Object.h"
+#include "host/objects/ProcessLayout.h"
+#include "host/widgets/VLFormatter.h"
+
+#include <QFontMetrics>
+
+#include <utility>
+
+namespace Velmaris {
+
+PropertyNumberConcept::Concept::~Concept() = default;
+
+PropertyNumberConcept::PropertyNumberConcept(std::shared_ptr<const Concept> model)
+    : m_model(std::move(model))
+{
+}
+
+double PropertyNumberConcept::min() const { return m_model->min(); }
+double PropertyNumberConcept::max() const { return m_model->max(); }
+int PropertyNumberConcept::decimals() const { return m_model->decimals(); }
+std::string PropertyNumberConcept::unit() const { return m_model->unit(); }
+QVariant PropertyNumberConcept::editorVariant() const { return m_model->editorVariant(); }
+
+bool PropertyNumberConcept::outOfBounds() const
+{
+    const double value = m_model->value();
+    const double min = m_model->min();
+    const double max = m_model->max();
+    return min > value || value > max;
+}
+
+std::shared_ptr<CommandBase>
+PropertyNumberConcept::createPropertyChangedCommand(const QVariant &newValue, std::shared_ptr<Object> object,
+                                                    std::shared_ptr<ProcessLayout> layout) const
+{
+    return m_model->createPropertyChangedCommand(newValue, std::move(object), std::move(layout));
+}
+
+VLDoubleSpinBoxData PropertyNumberConcept::calculateSpinBoxData() const
+{
+    const QString unit = QString::fromStdString(m_model->unit());
+    const int decimals = m_model->decimals();
+    const double max = m_model->max();
+    const double min = m_model->min();
+    VLDoubleSpinBoxData data;
+    data.minimum = min;
+    data.maximum = max;
+    data.maximumLength = -1;
+    data.decimals = decimals;
+    data.singleStep = 1.0;
+    data.suffix = unit;
+    data.displayFactor = 1.0;
+    data.flags = 0;
+    return data;
+}
+
+int PropertyNumberConcept::expressionLength(const QFontMetrics &metrics) const
+{
+    const QString text = m_model->editorVariant().toString() + QLatin1Char(' ')
+                         + QString::fromStdString(m_model->unit());
+    return metrics.horizontalAdvance(text, -1);
+}
+
+QString PropertyNumberConcept::getConvertedValue() const
+{
+    VLFormatter formatter(nullptr);
+    formatter.setDecimals(m_model->decimals());
+    return formatter.textFromValue(m_model->value(), false);
+}
+
+} // namespace Velmaris
