@@ -8,6 +8,14 @@
 
 namespace Velmaris {
 
+namespace {
+
+// The translation context is the name of the command base class.
+const char *const s_descriptionContext = "SetPropertyCommandBase";
+const char *const s_descriptionText = QT_TRANSLATE_NOOP("SetPropertyCommandBase", "Change %1 of %2 to %3");
+
+} // namespace
+
 void setPropertyCommandDescription(CommandBase &command, const std::shared_ptr<ProcessLayout> &layout,
                                    CCAPIBaseCommon::BaseProperty *property,
                                    const std::string &valueText)
@@ -16,8 +24,7 @@ void setPropertyCommandDescription(CommandBase &command, const std::shared_ptr<P
     const CCAPIBaseCommon::ITranslator *translator = layout->getTranslator();
     const std::string ownerLabel = translator->getLabel(owner);
     const std::string propertyLabel = translator->getLabel(property);
-    const std::string text = TranslatorArg::translate("SetPropertyCommandBase", "Change %1 of %2 to %3",
-                                                      nullptr, -1)
+    const std::string text = TranslatorArg::translate(s_descriptionContext, s_descriptionText, nullptr, -1)
                                  .arg(propertyLabel)
                                  .arg(ownerLabel)
                                  .arg(valueText);

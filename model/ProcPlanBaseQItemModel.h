@@ -2,6 +2,7 @@
 
 #include "model/CategoryRowLookup.h"
 #include "model/ItemDataRoles.h"
+#include "model/MeasuringFont.h"
 
 #include <velmaris_export.h>
 
@@ -17,6 +18,8 @@ class ProcessLayoutController;
 } // namespace CCAPIAccess
 
 namespace CCAPIBaseCommon {
+class BaseProperty;
+class ITranslator;
 class LabelKey;
 } // namespace CCAPIBaseCommon
 
@@ -78,6 +81,41 @@ public:
     sortAndReturnOnlyVisibleProps(const std::vector<std::shared_ptr<PropertySignalContainer>> &containers,
                                   bool useLabelKeyVisibility);
 
+    // Fills a property's value cell (value, editor marker, spin-box settings, enumeration
+    // labels, state flags, read-only, reference tooltip) and ends with sigPropGotModified.
+    // scaleMode 2 shows numbers doubled; forceReadOnly wins over forceEditable.
+    void updatePropertyValueAt(CCAPIAccess::DataBaseControl *dbControl,
+                               std::shared_ptr<PropertySignalContainer> container,
+                               CCAPIBaseCommon::BaseProperty *referenceProperty, QModelIndex index,
+                               int scaleMode, bool forceEditable);
+    void updatePropertyValueAt(CCAPIAccess::DataBaseControl *dbControl,
+                               CCAPIBaseCommon::BaseProperty *property,
+                               CCAPIBaseCommon::BaseProperty *referenceProperty, int parentObjectId,
+                               QModelIndex index, CCAPIBaseCommon::BaseProperty *comparisonProperty,
+                               int scaleMode, bool forceEditable, bool forceReadOnly);
+
+    // Refreshes only the reference tooltip and the reference-mismatch bit of a filled cell.
+    void updatePropertyReferenceComparisonAt(CCAPIAccess::ProcessLayoutController *controller,
+                                             CCAPIBaseCommon::BaseProperty *property,
+                                             CCAPIBaseCommon::BaseProperty *referenceProperty,
+                                             QModelIndex index, int unused);
+
+    // "Reference value: %1" with the reference's value as text, or "No reference value".
+    static std::string getCompareToReferencePropertyTooltip(double rate, const std::string &currency,
+                                                            CCAPIBaseCommon::ITranslator *translator,
+                                                            CCAPIBaseCommon::BaseProperty *property,
+                                                            CCAPIBaseCommon::BaseProperty *referenceProperty);
+    static std::string getCompareToReferencePropertyTooltipPtr(
+        const std::string &currency, CCAPIBaseCommon::ITranslator *translator,
+        const std::shared_ptr<PropertySignalContainer> &container,
+        const std::shared_ptr<PropertySignalContainer> &referenceContainer);
+
+    // An edit from a view: strings of spaces only become empty; a changed edit value is
+    // signalled with sigPropGotModified.
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    // Stores as given, without cleaning or signal.
+    bool setDataQuietly(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole);
+
 signals:
     void sigPropGotModified(const QModelIndex &idx);
 
@@ -87,12 +125,19 @@ private:
     void replaceStringInPlace(std::string &subject, const std::string &search,
                               const std::string &replacement);
     void watchTopLevel();
+    void updatePropertyValueAt(CCAPIAccess::DataBaseControl *dbControl,
+                               CCAPIBaseCommon::BaseProperty *property,
+                               CCAPIBaseCommon::BaseProperty *referenceProperty, QModelIndex index,
+                               CCAPIBaseCommon::BaseProperty *comparisonProperty, int scaleMode,
+                               bool forceEditable, bool forceReadOnly);
+    void setSpinbBoxRole(const QModelIndex &index, int expressionWidth);
 
     std::shared_ptr<DesignDefinitionControlInterface> m_designDefinitionControl;
     ExchangeRate m_exchangeRate;
     bool m_referenceComparison = false;
     CategoryRowLookup m_categoryRows;
     bool m_appendingCategory = false;
+    MeasuringFont m_measuringFont;
 
     static bool s_showAllProperties;
 };

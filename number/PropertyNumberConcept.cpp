@@ -57,11 +57,14 @@ VLDoubleSpinBoxData PropertyNumberConcept::calculateSpinBoxData() const
     return data;
 }
 
+QString PropertyNumberConcept::expressionText() const
+{
+    return m_model->editorVariant().toString() + QLatin1Char(' ') + QString::fromStdString(m_model->unit());
+}
+
 int PropertyNumberConcept::expressionLength(const QFontMetrics &metrics) const
 {
-    const QString text = m_model->editorVariant().toString() + QLatin1Char(' ')
-                         + QString::fromStdString(m_model->unit());
-    return metrics.horizontalAdvance(text, -1);
+    return metrics.horizontalAdvance(expressionText(), -1);
 }
 
 QString PropertyNumberConcept::getConvertedValue() const

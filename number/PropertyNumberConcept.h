@@ -68,7 +68,9 @@ public:
 
     // Spin-box settings: bounds, decimals and the unit as suffix.
     VLDoubleSpinBoxData calculateSpinBoxData() const;
-    // Width in pixels of the editor value, a blank and the unit.
+    // The editor value in the variant's own text form, a blank and the unit.
+    QString expressionText() const;
+    // Width in pixels of expressionText.
     int expressionLength(const QFontMetrics &metrics) const;
     // The shown value with the number's decimals, without unit.
     QString getConvertedValue() const;

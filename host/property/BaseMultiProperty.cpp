@@ -8,7 +8,7 @@ namespace CCAPIBaseCommon {
 BaseMultiProperty::BaseMultiProperty(LabelKey labelKey, int typeCode, int valueType,
                                      std::vector<double> values, std::string unit,
                                      double minAllowed, double maxAllowed)
-    : BaseProperty(std::move(labelKey))
+    : CostProperty(std::move(labelKey))
     , m_values(std::move(values))
     , m_unit(std::move(unit))
     , m_min(minAllowed)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/property/BaseProperty.h"
+#include "host/property/CostProperty.h"
 
 #include <limits>
 #include <string>
@@ -10,7 +10,7 @@ namespace CCAPIBaseCommon {
 
 // A number held once per variant of a plan (lot sizes, machine alternatives); the views show
 // and edit the value of the active variant.
-class VELMARIS_HOST_EXPORT BaseMultiProperty : public BaseProperty
+class VELMARIS_HOST_EXPORT BaseMultiProperty : public CostProperty
 {
 public:
     enum ValueType : int { IntegerValues = 0, DoubleValues = 1 };

@@ -1,7 +1,5 @@
 #include "host/widgets/VLDoubleSpinBoxData.h"
 
-namespace Velmaris {
-
 namespace {
 
 int registerOnce()
@@ -61,4 +59,3 @@ QDataStream &operator>>(QDataStream &in, VLDoubleSpinBoxData &data)
     return in;
 }
 
-} // namespace Velmaris

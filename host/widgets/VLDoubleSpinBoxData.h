@@ -8,11 +8,10 @@
 
 #include <limits>
 
-namespace Velmaris {
-
 // Settings of a spin-box editor, carried from the model to the delegate in an item role.
 // Constructing one registers the meta-type "VLDoubleSpinBoxData" with its stream operators
-// and equality, so it can travel in a QVariant and be streamed.
+// and equality, so it can travel in a QVariant and be streamed. It lives outside any namespace
+// because the delegates know the meta-type by its plain name.
 struct VELMARIS_HOST_EXPORT VLDoubleSpinBoxData
 {
     VLDoubleSpinBoxData();
@@ -37,6 +36,4 @@ VELMARIS_HOST_EXPORT bool operator!=(const VLDoubleSpinBoxData &a, const VLDoubl
 VELMARIS_HOST_EXPORT QDataStream &operator<<(QDataStream &out, const VLDoubleSpinBoxData &data);
 VELMARIS_HOST_EXPORT QDataStream &operator>>(QDataStream &in, VLDoubleSpinBoxData &data);
 
-} // namespace Velmaris
-
-Q_DECLARE_METATYPE(Velmaris::VLDoubleSpinBoxData)
+Q_DECLARE_METATYPE(VLDoubleSpinBoxData)

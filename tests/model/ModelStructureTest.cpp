@@ -1,5 +1,7 @@
 #include "model/ProcPlanBaseQItemModel.h"
 
+#include "support/ModelTestAccess.h"
+
 #include "host/access/DataBaseControl.h"
 #include "host/access/ProcessLayoutController.h"
 #include "host/commands/DesignCommandFactory.h"
@@ -13,20 +15,6 @@
 
 using namespace CCAPIBaseCommon;
 
-namespace Velmaris {
-
-// The model's private helpers, reached the way the model's header allows tests to.
-struct ProcPlanBaseQItemModelTestAccess
-{
-    static std::string replaced(ProcPlanBaseQItemModel &model, std::string subject,
-                                const std::string &search, const std::string &replacement)
-    {
-        model.replaceStringInPlace(subject, search, replacement);
-        return subject;
-    }
-};
-
-} // namespace Velmaris
 
 using namespace Velmaris;
 

@@ -1,0 +1,31 @@
+#include "model/ProcPlanBaseQItemModel.h"
+
+#include "host/widgets/StyleHelpers.h"
+
+namespace Velmaris {
+
+bool ProcPlanBaseQItemModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    const QVariant old = data(index, role);
+    QVariant toStore = value;
+    if (value.isValid() && value.type() == QVariant::String)
+        toStore = QVariant(clearStringIfContainsSpacesExclusively(value.toString()));
+    const bool stored = QStandardItemModel::setData(index, toStore, role);
+    // Qt 5 equality, new value on the left: the old value is converted to the new one's type.
+    if (role == Qt::EditRole && !(toStore == old))
+        emit sigPropGotModified(index);
+    return stored;
+}
+
+bool ProcPlanBaseQItemModel::setDataQuietly(const QModelIndex &index, const QVariant &value, int role)
+{
+    return QStandardItemModel::setData(index, value, role);
+}
+
+void ProcPlanBaseQItemModel::setSpinbBoxRole(const QModelIndex &index, int expressionWidth)
+{
+    constexpr int wideExpressionPixels = 90;
+    QStandardItemModel::setData(index, expressionWidth >= wideExpressionPixels, WideExpressionRole);
+}
+
+} // namespace Velmaris

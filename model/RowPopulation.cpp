@@ -1,0 +1,143 @@
+#include "model/ProcPlanBaseQItemModel.h"
+
+#include "number/PropertyNumberConcept.h"
+
+#include "host/access/DataBaseControl.h"
+#include "host/comparison/ProcessPlanReferenceComparison.h"
+#include "host/objects/Object.h"
+#include "host/objects/PropertySignalContainer.h"
+#include "host/property/ScalarProperties.h"
+#include "host/translation/TranslatorWithRules.h"
+#include "host/widgets/StyleHelpers.h"
+
+#include <QStringList>
+
+namespace Velmaris {
+
+namespace {
+
+constexpr int doubledScaleMode = 2;
+
+// The property as the class of its type code; null when its code or class is another.
+template <typename Kind>
+const Kind *ofKind(const CCAPIBaseCommon::BaseProperty *property, int typeCode)
+{
+    return property->getPropertyType() == typeCode ? dynamic_cast<const Kind *>(property) : nullptr;
+}
+
+} // namespace
+
+void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl *dbControl,
+                                                   std::shared_ptr<PropertySignalContainer> container,
+                                                   CCAPIBaseCommon::BaseProperty *referenceProperty,
+                                                   QModelIndex index, int scaleMode, bool forceEditable)
+{
+    if (!container)
+        return;
+    const Object *parent = container->getParentObject();
+    const int parentObjectId = parent ? parent->id : -1;
+    updatePropertyValueAt(dbControl, container->getProperty(), referenceProperty, parentObjectId, index,
+                          nullptr, scaleMode, forceEditable, false);
+}
+
+void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl *dbControl,
+                                                   CCAPIBaseCommon::BaseProperty *property,
+                                                   CCAPIBaseCommon::BaseProperty *referenceProperty,
+                                                   int parentObjectId, QModelIndex index,
+                                                   CCAPIBaseCommon::BaseProperty *comparisonProperty,
+                                                   int scaleMode, bool forceEditable, bool forceReadOnly)
+{
+    if (!property)
+        return;
+    QStandardItemModel::setData(index, QString::fromStdString(property->getLabelKey()->getStringKey()), 1235);
+    QStandardItemModel::setData(index, parentObjectId, 1234);
+    updatePropertyValueAt(dbControl, property, referenceProperty, index, comparisonProperty, scaleMode,
+                          forceEditable, forceReadOnly);
+}
+
+void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl *dbControl,
+                                                   CCAPIBaseCommon::BaseProperty *property,
+                                                   CCAPIBaseCommon::BaseProperty *referenceProperty,
+                                                   QModelIndex index,
+                                                   CCAPIBaseCommon::BaseProperty *comparisonProperty,
+                                                   int scaleMode, bool forceEditable, bool forceReadOnly)
+{
+    const auto write = [this, &index](const QVariant &value, int role) {
+        QStandardItemModel::setData(index, value, role);
+    };
+
+    m_measuringFont.follow(getApplicationDefinedStyleProperty("vlFont"),
+                           getApplicationDefinedStyleProperty("vlFontSize"));
+
+    const bool equalToReference = !m_referenceComparison
+                                  || ProcessPlanReferenceComparison::isPropertyEqual(property, referenceProperty,
+                                                                                     nullptr);
+
+    bool attention = false;
+    const auto number = tryCreatePropertyNumber(property, m_exchangeRate.currency, m_exchangeRate.rate,
+                                                scaleMode == doubledScaleMode);
+    if (number) {
+        const VLDoubleSpinBoxData spinBoxData = number->calculateSpinBoxData();
+        write(number->editorVariant(), Qt::EditRole);
+        attention = number->outOfBounds();
+        write(true, NumericEditorRole);
+        setSpinbBoxRole(index, m_measuringFont.width(number->expressionText()));
+        write(QVariant(VLDoubleSpinBoxData::metaTypeId(), &spinBoxData), SpinBoxDataRole);
+    } else if (const auto *choice = ofKind<CCAPIBaseCommon::CostPropertyEnum>(property, CCAPIBaseCommon::EnumPropertyType)) {
+        const CCAPIBaseCommon::TranslatorWithRules translator(dbControl);
+        const std::vector<std::string> &allowed = choice->getAllowedValues();
+        const int current = choice->getIndexValue();
+        attention = current < 0 || static_cast<std::size_t>(current) >= allowed.size();
+        QStringList labels;
+        labels.reserve(static_cast<int>(allowed.size()));
+        for (const std::string &value : allowed)
+            labels << QString::fromStdString(translator.getLabel(value));
+        if (current >= 0 && current < labels.size()) {
+            write(true, EnumEditorRole);
+            write(labels, EnumLabelsRole);
+            write(labels.at(current), Qt::DisplayRole);
+        }
+    } else if (const auto *text = ofKind<CCAPIBaseCommon::CostPropertyString>(property, CCAPIBaseCommon::StringPropertyType)) {
+        std::string shown = text->getValue();
+        replaceStringInPlace(shown, "<", "[");
+        replaceStringInPlace(shown, ">", "]");
+        write(true, text->isMultiLine() ? MultiLineTextRole : SingleLineTextRole);
+        write(clearStringIfContainsSpacesExclusively(QString::fromStdString(shown)), Qt::EditRole);
+    } else if (const auto *flag = ofKind<CCAPIBaseCommon::CostPropertyBoolean>(property, CCAPIBaseCommon::BooleanPropertyType)) {
+        write(true, BooleanEditorRole);
+        write(flag->getValue(), Qt::EditRole);
+    }
+
+    if (m_referenceComparison && !equalToReference) {
+        const std::string tooltip = getCompareToReferencePropertyTooltip(
+            m_exchangeRate.rate, m_exchangeRate.currency, dbControl, property, referenceProperty);
+        write(QString::fromStdString(tooltip), Qt::ToolTipRole);
+    }
+
+    int flags = 0;
+    if (property->hasNoValue()) {
+        flags = AttentionFlag;
+        write(QStringLiteral(""), Qt::EditRole);
+    }
+    const bool changed = comparisonProperty
+                             ? !ProcessPlanReferenceComparison::isPropertyEqual(property, comparisonProperty, nullptr)
+                             : property->isModified();
+    if (changed)
+        flags |= ChangedFlag;
+    if (attention || property->isRangeApplied())
+        flags |= AttentionFlag;
+    if (m_referenceComparison && !equalToReference)
+        flags |= ReferenceMismatchFlag;
+    write(flags, StateFlagsRole);
+
+    bool readOnly = forceReadOnly;
+    if (!forceReadOnly && !forceEditable) {
+        const auto *cost = dynamic_cast<const CCAPIBaseCommon::CostProperty *>(property);
+        readOnly = !cost || !cost->editable();
+    }
+    write(readOnly, ReadOnlyRole);
+    write(true, ValueCellRole);
+    emit sigPropGotModified(index);
+}
+
+} // namespace Velmaris

@@ -1,0 +1,40 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>SetPropertyCommandBase</name>
+    <message>
+        <source>Change %1 of %2 to %3</source>
+        <translation>%1 von %2 auf %3 ändern</translation>
+    </message>
+</context>
+<context>
+    <name>VLItemDelegate</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>Velmaris::ProcPlanBaseQItemModel</name>
+    <message>
+        <source> not editable</source>
+        <translation> nicht editierbar</translation>
+    </message>
+</context>
+<context>
+    <name>compareToReferenceProperty</name>
+    <message>
+        <source>Reference value: %1</source>
+        <translation>Referenzwert: %1</translation>
+    </message>
+    <message>
+        <source>No reference value</source>
+        <translation>Kein Referenzwert</translation>
+    </message>
+</context>
+</TS>
