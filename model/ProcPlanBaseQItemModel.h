@@ -25,7 +25,10 @@ class LabelKey;
 
 namespace Velmaris {
 
+class CommandBase;
 class DesignDefinitionControlInterface;
+class Object;
+class ProcessLayout;
 class PropertySignalContainer;
 
 // The properties of plan objects as a tree: category rows at the top level, property rows
@@ -115,6 +118,18 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     // Stores as given, without cleaning or signal.
     bool setDataQuietly(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole);
+
+    // The command that stores the edited cell in the property, or none. Writes the cell's
+    // display text back with line feeds flattened (except for "PRJ_Comment") first.
+    std::shared_ptr<CommandBase> generatePropertyModifyCommand(CCAPIAccess::ProcessLayoutController *controller,
+                                                               std::shared_ptr<Object> object,
+                                                               std::shared_ptr<ProcessLayout> layout,
+                                                               CCAPIBaseCommon::BaseProperty *property,
+                                                               QModelIndex index);
+    // The command that returns the property to its automatic value.
+    std::shared_ptr<CommandBase> generateSetPropertyToAutoCommand(std::shared_ptr<Object> object,
+                                                                  std::shared_ptr<ProcessLayout> layout,
+                                                                  CCAPIBaseCommon::BaseProperty *property);
 
 signals:
     void sigPropGotModified(const QModelIndex &idx);

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>File does not exist!</source>
+        <translation>Datei existiert nicht!</translation>
+    </message>
+    <message>
+        <source>The requested file does not exist.</source>
+        <translation>Die angeforderte Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Could not find a pdf viewer!</source>
+        <translation>Kein PDF-Betrachter gefunden!</translation>
+    </message>
+    <message>
+        <source>Please install a viewer for Adobe portable document (PDF) files. You can download a viewer from &lt;a href=&quot;https://get.adobe.com/reader/&quot;&gt;Adobe&apos;s website&lt;/a&gt;.</source>
+        <translation>Bitte installieren Sie einen Betrachter für PDF-Dateien (Adobe Portable Document). Einen Betrachter erhalten Sie auf &lt;a href=&quot;https://get.adobe.com/de/reader/&quot;&gt;Adobes Website&lt;/a&gt;.</translation>
+    </message>
+</context>
+<context>
     <name>SetPropertyCommandBase</name>
     <message>
         <source>Change %1 of %2 to %3</source>

@@ -23,6 +23,9 @@ VLMessageBox::VLMessageBox(QMessageBox::Icon icon, const QString &title, const Q
     // QMessageBox builds its text label with this object name and keeps it for its lifetime.
     , m_textLabel(findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
 {
+    // Links in a message open the browser only where the caller asks for it.
+    if (m_textLabel)
+        m_textLabel->setOpenExternalLinks(false);
 }
 
 VLMessageBox::~VLMessageBox() = default;

@@ -11,7 +11,7 @@ class QLabel;
 namespace Velmaris {
 
 // The editor's message box. Its text label is reachable, so that a caller can let links in
-// the text open in the browser.
+// the text open in the browser; by default they do not.
 class VELMARIS_HOST_EXPORT VLMessageBox : public QMessageBox
 {
     Q_OBJECT
