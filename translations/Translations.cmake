@@ -1,25 +1,32 @@
-# Included from the top-level list, so that the generated files belong to the library's directory.
-# The German texts of both libraries, compiled by lrelease at build time and embedded in the
-# presentation library as the resources :/translations/velmaris_<language>.qm.
-set(ts_files ${PROJECT_SOURCE_DIR}/translations/velmaris_de.ts)
-set_source_files_properties(${ts_files} PROPERTIES OUTPUT_LOCATION ${PROJECT_BINARY_DIR}/translations)
-qt5_add_translation(qm_files ${ts_files})
+# velmaris_embed_translations(<out-var> <name> <ts-files>...)
+# Compiles the .ts files with lrelease at build time and lists them in a resource file, so
+# that they are available as :/translations/<file>.qm. <out-var> receives the generated
+# sources; add them to a target defined in the same directory as the call.
+function(velmaris_embed_translations out_var name)
+    set(output_dir ${CMAKE_CURRENT_BINARY_DIR}/translations)
+    set_source_files_properties(${ARGN} PROPERTIES OUTPUT_LOCATION ${output_dir})
+    qt5_add_translation(qm_files ${ARGN})
+    set(entries "")
+    foreach(qm IN LISTS qm_files)
+        get_filename_component(file ${qm} NAME)
+        string(APPEND entries "        <file alias=\"${file}\">${qm}</file>\n")
+    endforeach()
+    set(qrc ${output_dir}/${name}.qrc)
+    file(WRITE ${qrc} "<RCC>\n    <qresource prefix=\"/translations\">\n${entries}    </qresource>\n</RCC>\n")
+    qt5_add_resources(resources ${qrc})
+    set_source_files_properties(${resources} PROPERTIES OBJECT_DEPENDS "${qm_files}")
+    set(${out_var} ${resources} PARENT_SCOPE)
+endfunction()
 
-set(qrc ${PROJECT_BINARY_DIR}/translations/velmaris_translations.qrc)
-set(entries "")
-foreach(qm IN LISTS qm_files)
-    get_filename_component(name ${qm} NAME)
-    string(APPEND entries "        <file alias=\"${name}\">${qm}</file>\n")
-endforeach()
-file(WRITE ${qrc} "<RCC>\n    <qresource prefix=\"/translations\">\n${entries}    </qresource>\n</RCC>\n")
-qt5_add_resources(resources ${qrc})
-set_source_files_properties(${resources} PROPERTIES OBJECT_DEPENDS "${qm_files}")
-set(VELMARIS_TRANSLATION_RESOURCES ${resources})
+set(VELMARIS_TRANSLATION_SOURCES ${PROJECT_SOURCE_DIR}/translations/velmaris_de.ts)
+set(VELMARIS_EDITOR_TRANSLATION_SOURCES ${PROJECT_SOURCE_DIR}/translations/velmaris_editor_de.ts)
 
-# Refreshes the .ts file from the sources; run after changing a translated text.
+# Refreshes the .ts files from the sources; run after changing a translated text.
 add_custom_target(update_translations
     COMMAND Qt5::lupdate -no-obsolete -locations none -I ${PROJECT_SOURCE_DIR}
         ${PROJECT_SOURCE_DIR}/host ${PROJECT_SOURCE_DIR}/model ${PROJECT_SOURCE_DIR}/number
-        ${PROJECT_SOURCE_DIR}/commands ${PROJECT_SOURCE_DIR}/viewer -ts ${ts_files}
+        ${PROJECT_SOURCE_DIR}/commands ${PROJECT_SOURCE_DIR}/viewer -ts ${VELMARIS_TRANSLATION_SOURCES}
+    COMMAND Qt5::lupdate -no-obsolete -locations none -I ${PROJECT_SOURCE_DIR}
+        ${PROJECT_SOURCE_DIR}/app -ts ${VELMARIS_EDITOR_TRANSLATION_SOURCES}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     VERBATIM)

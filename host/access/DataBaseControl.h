@@ -24,11 +24,15 @@ public:
     void setLabel(const std::string &key, std::string label,
                   const std::string &language = s_defaultLanguage);
 
-private:
     using LabelTable = std::map<std::string, std::string, std::less<>>;
+    using LabelTables = std::map<std::string, LabelTable, std::less<>>;
+    // Every label by language, for saving a plan's labels.
+    const LabelTables &labelTables() const { return m_tables; }
+
+private:
     const std::string *find(const std::string &language, const std::string &key) const;
 
-    std::map<std::string, LabelTable, std::less<>> m_tables;
+    LabelTables m_tables;
     std::string m_activeLanguage;
 };
 

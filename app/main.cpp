@@ -1,0 +1,123 @@
+// The Velmaris process-plan editor. Without options it opens the built-in sample plan; the
+// headless options (--dump, --screenshot) fill the window offscreen and exit.
+#include "app/plan/PlanFile.h"
+#include "app/ui/MainWindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QPixmap>
+#include <QTextStream>
+#include <QTranslator>
+
+#include <memory>
+
+using namespace VelmarisEditor;
+
+namespace {
+
+constexpr int refusedInput = 2;
+
+int refuse(const QString &message)
+{
+    QTextStream(stderr) << "velmaris-editor: " << message << '\n';
+    return refusedInput;
+}
+
+void installTranslations(QApplication &application, const QString &language)
+{
+    for (const QString &file : {QStringLiteral(":/translations/velmaris_%1.qm"),
+                                QStringLiteral(":/translations/velmaris_editor_%1.qm")}) {
+        auto *translator = new QTranslator(&application);
+        if (translator->load(file.arg(language)))
+            QApplication::installTranslator(translator);
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("velmaris-editor"));
+    // The library measures values in the application's own font.
+    application.setProperty("vlFont", QApplication::font().family());
+    application.setProperty("vlFontSize", QApplication::font().pointSize());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Edits the properties of a manufacturing process plan."));
+    parser.addHelpOption();
+    const QCommandLineOption planOption(QStringLiteral("plan"), QStringLiteral("Plan file to edit (JSON)."),
+                                        QStringLiteral("FILE"));
+    const QCommandLineOption referenceOption(QStringLiteral("reference"),
+                                             QStringLiteral("Reference plan to compare with (JSON)."),
+                                             QStringLiteral("FILE"));
+    const QCommandLineOption langOption(QStringLiteral("lang"), QStringLiteral("Language of the texts: en or de."),
+                                        QStringLiteral("LANG"), QStringLiteral("en"));
+    const QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
+                                              QStringLiteral("Render the filled window to a PNG file and exit."),
+                                              QStringLiteral("FILE.png"));
+    const QCommandLineOption selectOption(QStringLiteral("select"), QStringLiteral("Object id to show."),
+                                          QStringLiteral("ID"));
+    const QCommandLineOption currencyOption(QStringLiteral("currency"),
+                                            QStringLiteral("Display currency: EUR, CHF or USD."),
+                                            QStringLiteral("CODE"));
+    const QCommandLineOption compareOption(QStringLiteral("compare"), QStringLiteral("Compare with the reference plan."));
+    const QCommandLineOption showAllOption(QStringLiteral("show-all"), QStringLiteral("Show hidden properties too."));
+    const QCommandLineOption dumpOption(QStringLiteral("dump"), QStringLiteral("Print the filled property tree and exit."));
+    parser.addOptions({planOption, referenceOption, langOption, screenshotOption, selectOption, currencyOption,
+                       compareOption, showAllOption, dumpOption});
+    parser.process(application);
+
+    const QString language = parser.value(langOption);
+    if (language != QLatin1String("en") && language != QLatin1String("de"))
+        return refuse(QStringLiteral("--lang: unknown language \"%1\" (use en or de)").arg(language));
+    installTranslations(application, language);
+
+    PlanError error;
+    const bool ownPlan = parser.isSet(planOption);
+    const QString planPath = ownPlan ? parser.value(planOption) : QStringLiteral(":/plans/sample-plan.json");
+    std::unique_ptr<PlanDocument> plan = loadPlan(planPath, &error);
+    if (!plan)
+        return refuse(error.message());
+    std::unique_ptr<PlanDocument> reference;
+    if (parser.isSet(referenceOption) || !ownPlan) {
+        const QString path = parser.isSet(referenceOption) ? parser.value(referenceOption)
+                                                           : QStringLiteral(":/plans/reference-plan.json");
+        reference = loadPlan(path, &error);
+        if (!reference)
+            return refuse(error.message());
+    }
+    for (PlanDocument *document : {plan.get(), reference.get()}) {
+        if (document)
+            document->labels.setActiveLanguage(language.toStdString());
+    }
+
+    MainWindow window(std::move(plan), std::move(reference), ownPlan ? planPath : QString());
+    if (parser.isSet(selectOption)) {
+        bool isNumber = false;
+        const int id = parser.value(selectOption).toInt(&isNumber);
+        if (!isNumber || !window.selectObject(id))
+            return refuse(QStringLiteral("--select: no object with id \"%1\"").arg(parser.value(selectOption)));
+    }
+    if (parser.isSet(currencyOption) && !window.setCurrency(parser.value(currencyOption)))
+        return refuse(QStringLiteral("--currency: unknown currency \"%1\" (use EUR, CHF or USD)")
+                          .arg(parser.value(currencyOption)));
+    if (parser.isSet(compareOption))
+        window.setCompareWithReference(true);
+    if (parser.isSet(showAllOption))
+        window.setShowAllProperties(true);
+
+    if (parser.isSet(dumpOption)) {
+        QTextStream(stdout) << window.dump();
+        return 0;
+    }
+    if (parser.isSet(screenshotOption)) {
+        window.show();
+        QApplication::processEvents();
+        if (!window.grab().save(parser.value(screenshotOption), "PNG"))
+            return refuse(QStringLiteral("--screenshot: cannot write \"%1\"").arg(parser.value(screenshotOption)));
+        return 0;
+    }
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,79 @@
+#include "app/ui/PropertyViewFiller.h"
+
+#include "app/plan/PlanDocument.h"
+
+#include "model/ProcPlanBaseQItemModel.h"
+
+#include "host/property/BaseProperty.h"
+
+#include <QCoreApplication>
+#include <QStandardItem>
+
+namespace VelmarisEditor {
+
+PropertyViewFiller::PropertyViewFiller(Velmaris::ProcPlanBaseQItemModel &model, PlanDocument &plan)
+    : m_model(model)
+    , m_plan(plan)
+{
+}
+
+void PropertyViewFiller::fill(const PlanObject &object)
+{
+    m_model.removeRows(0, m_model.rowCount());
+    m_model.setColumnCount(2);
+    m_model.setHorizontalHeaderLabels({QCoreApplication::translate("PropertyViewFiller", "Property"),
+                                       QCoreApplication::translate("PropertyViewFiller", "Value")});
+    const auto visible = Velmaris::ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps(object.properties, false);
+    for (const auto &container : visible) {
+        CCAPIBaseCommon::BaseProperty *property = container->getProperty();
+        if (!property)
+            continue;
+        const QModelIndex category = m_model.categoryIndex(&m_plan.controller, container);
+        QStandardItem *categoryItem = m_model.itemFromIndex(category);
+        categoryItem->appendRow({new QStandardItem, new QStandardItem});
+        const int row = categoryItem->rowCount() - 1;
+        fillRow(object, m_model.index(row, labelColumn, category), m_model.index(row, valueColumn, category),
+                property->getLabelKey()->getStringKey());
+    }
+}
+
+bool PropertyViewFiller::refresh(const PlanObject &object, const std::string &key)
+{
+    const QModelIndex value = valueCell(key);
+    if (!value.isValid())
+        return false;
+    fillRow(object, value.siblingAtColumn(labelColumn), value, key);
+    return true;
+}
+
+QModelIndex PropertyViewFiller::valueCell(const std::string &key) const
+{
+    for (int c = 0; c < m_model.rowCount(); ++c) {
+        const QModelIndex category = m_model.index(c, 0);
+        for (int r = 0; r < m_model.rowCount(category); ++r) {
+            const QModelIndex value = m_model.index(r, valueColumn, category);
+            if (m_model.getPropertyKeyAtIndex(value) == key)
+                return value;
+        }
+    }
+    return {};
+}
+
+void PropertyViewFiller::fillRow(const PlanObject &object, const QModelIndex &labelCell,
+                                 const QModelIndex &valueCell, const std::string &key)
+{
+    for (const auto &container : object.properties) {
+        CCAPIBaseCommon::BaseProperty *property = container->getProperty();
+        if (!property || property->getLabelKey()->getStringKey() != key)
+            continue;
+        CCAPIBaseCommon::BaseProperty *reference = m_reference ? m_reference->property(object.id, key) : nullptr;
+        // Labels of properties the user changed are marked, so edits stand out in long lists;
+        // the model only ever sets the mark, so the host clears it first.
+        m_model.setDataQuietly(labelCell, QVariant(), Velmaris::MarkedLabelRole);
+        m_model.generateLabelQitem(&m_plan.labels, property->getLabelKey(), labelCell, property->isModified());
+        m_model.updatePropertyValueAt(&m_plan.labels, container, reference, valueCell, 0, false);
+        return;
+    }
+}
+
+} // namespace VelmarisEditor

@@ -1,0 +1,114 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>PropertyViewFiller</name>
+    <message>
+        <source>Property</source>
+        <translation>Eigenschaft</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+</context>
+<context>
+    <name>VelmarisEditor::MainWindow</name>
+    <message>
+        <source>Velmaris process plan editor</source>
+        <translation>Velmaris Arbeitsplan-Editor</translation>
+    </message>
+    <message>
+        <source>%1, id %2</source>
+        <translation>%1, Nr. %2</translation>
+    </message>
+    <message>
+        <source>Filter properties by label</source>
+        <translation>Eigenschaften nach Bezeichnung filtern</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save plan</source>
+        <translation>Plan speichern</translation>
+    </message>
+    <message>
+        <source>Plans (*.json)</source>
+        <translation>Pläne (*.json)</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Show report</source>
+        <translation>Bericht anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Set to automatic</source>
+        <translation>Auf automatisch setzen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Currency </source>
+        <translation>Währung </translation>
+    </message>
+    <message>
+        <source>Compare with reference plan</source>
+        <translation>Mit Referenzplan vergleichen</translation>
+    </message>
+    <message>
+        <source>Show all properties</source>
+        <translation>Alle Eigenschaften anzeigen</translation>
+    </message>
+    <message>
+        <source>Set %1 to automatic</source>
+        <translation>%1 auf automatisch setzen</translation>
+    </message>
+    <message>
+        <source>Saving failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Open plan</source>
+        <translation>Plan öffnen</translation>
+    </message>
+    <message>
+        <source>Plan refused</source>
+        <translation>Plan abgelehnt</translation>
+    </message>
+</context>
+</TS>
