@@ -1,0 +1,193 @@
+// Costs of filling and editing a property view, each against a baseline measured in the same
+// binary; the summary prints the ratios.
+#include "bench/BenchmarkPlan.h"
+#include "bench/RatioReporter.h"
+
+#include "host/access/ProcessLayoutController.h"
+#include "host/commands/CommandBase.h"
+#include "host/objects/ProcessLayout.h"
+
+#include <QApplication>
+#include <QStandardItem>
+#include <QTreeView>
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// The roles a population wrote into each value cell, in a form plain setData can replay.
+std::vector<QMap<int, QVariant>> populatedRoles(int n)
+{
+    BenchmarkPlan plan(n);
+    BenchmarkRows rows(n);
+    rows.model.enableReferenceComparison(true);
+    fillRows(rows, plan);
+    std::vector<QMap<int, QVariant>> roles;
+    for (const QModelIndex &cell : rows.valueCells)
+        roles.push_back(rows.model.itemData(cell));
+    return roles;
+}
+
+void writePlainly(BenchmarkRows &rows, const std::vector<QMap<int, QVariant>> &roles)
+{
+    for (std::size_t i = 0; i < rows.valueCells.size(); ++i) {
+        for (auto role = roles[i].cbegin(); role != roles[i].cend(); ++role)
+            rows.model.QStandardItemModel::setData(rows.valueCells[i], role.value(), role.key());
+    }
+}
+
+// Runs fill on fresh rows each iteration; building and dropping the rows is not timed.
+template <typename Fill>
+void onFreshRows(benchmark::State &state, Fill fill)
+{
+    const int n = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto rows = std::make_unique<BenchmarkRows>(n);
+        rows->model.enableReferenceComparison(true);
+        state.ResumeTiming();
+        fill(*rows);
+        state.PauseTiming();
+        rows.reset();
+        state.ResumeTiming();
+    }
+    state.counters["items"] = n;
+}
+
+void BM_Populate(benchmark::State &state)
+{
+    BenchmarkPlan plan(static_cast<int>(state.range(0)));
+    onFreshRows(state, [&](BenchmarkRows &rows) { fillRows(rows, plan); });
+}
+
+void BM_PlainWrites(benchmark::State &state)
+{
+    const auto roles = populatedRoles(static_cast<int>(state.range(0)));
+    onFreshRows(state, [&](BenchmarkRows &rows) { writePlainly(rows, roles); });
+}
+
+void BM_PopulateShown(benchmark::State &state)
+{
+    BenchmarkPlan plan(static_cast<int>(state.range(0)));
+    onFreshRows(state, [&](BenchmarkRows &rows) {
+        // A property view as an editor shows one; uniform row heights keep Qt's own cost of
+        // locating a changed row constant instead of growing with the rows above it.
+        QTreeView view;
+        view.resize(1000, 700);
+        view.setUniformRowHeights(true);
+        view.setModel(&rows.model);
+        view.expandAll();
+        view.show();
+        QApplication::processEvents();
+        fillRows(rows, plan);
+        QApplication::processEvents();
+    });
+}
+
+void BM_CategoryLookup(benchmark::State &state)
+{
+    const int categories = static_cast<int>(state.range(0));
+    Velmaris::ProcPlanBaseQItemModel model;
+    std::vector<std::string> keys;
+    for (int i = 0; i < categories; ++i) {
+        keys.push_back("CAT_" + std::to_string(i));
+        model.categoryIndex(keys.back(), "Category");
+    }
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(model.categoryIndex(keys[next], "Category"));
+        next = (next + 7919) % keys.size();
+    }
+}
+
+struct OneNumber
+{
+    OneNumber() { rows.model.enableReferenceComparison(true); }
+    BenchmarkPlan plan{1};
+    BenchmarkRows rows{1};
+    std::shared_ptr<Velmaris::ProcessLayout> layout = std::make_shared<Velmaris::ProcessLayout>(&plan.labels);
+    CCAPIAccess::ProcessLayoutController controller{&plan.labels};
+    void refill() { fillRows(rows, plan); }
+};
+
+void BM_Refill(benchmark::State &state)
+{
+    OneNumber one;
+    for (auto _ : state)
+        one.refill();
+}
+
+void BM_Edit(benchmark::State &state)
+{
+    OneNumber one;
+    one.refill();
+    double value = 1.0;
+    for (auto _ : state) {
+        value = value > 90.0 ? 1.0 : value + 1.0;
+        one.rows.model.setData(one.rows.valueCells[0], value);
+        auto command = one.rows.model.generatePropertyModifyCommand(
+            &one.controller, nullptr, one.layout, one.plan.containers[0]->getProperty(), one.rows.valueCells[0]);
+        command->execute();
+        one.refill();
+    }
+}
+
+BENCHMARK(BM_Populate)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PlainWrites)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PopulateShown)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_CategoryLookup)->Arg(10)->Arg(10000);
+BENCHMARK(BM_Refill);
+BENCHMARK(BM_Edit);
+
+std::size_t heapInUse()
+{
+    return mallinfo2().uordblks;
+}
+
+// Heap bytes per filled row, the population's against plain writes of the same roles.
+double memoryRatio(int n)
+{
+    BenchmarkPlan plan(n);
+    const auto roles = populatedRoles(n);
+    const auto measure = [n](auto fill) {
+        const std::size_t before = heapInUse();
+        auto rows = std::make_unique<BenchmarkRows>(n);
+        rows->model.enableReferenceComparison(true);
+        fill(*rows);
+        return static_cast<double>(heapInUse() - before) / n;
+    };
+    const double populated = measure([&](BenchmarkRows &rows) { fillRows(rows, plan); });
+    const double plain = measure([&](BenchmarkRows &rows) { writePlainly(rows, roles); });
+    return populated / plain;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    application.setProperty("vlFont", QStringLiteral("DejaVu Sans"));
+    application.setProperty("vlFontSize", 10);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    const auto ratio = [&](const char *name, const char *measured, const char *baseline) {
+        const auto a = reporter.secondsPerItem(measured);
+        const auto b = reporter.secondsPerItem(baseline);
+        if (a && b)
+            std::printf("%s: %.2f\n", name, *a / *b);
+    };
+    ratio("populate/floor", "BM_Populate/10000/iterations:3", "BM_PlainWrites/10000/iterations:3");
+    ratio("scaling", "BM_Populate/100000/iterations:3", "BM_Populate/1000/iterations:3");
+    ratio("categories", "BM_CategoryLookup/10000", "BM_CategoryLookup/10");
+    ratio("view", "BM_PopulateShown/10000/iterations:3", "BM_Populate/10000/iterations:3");
+    ratio("edit", "BM_Edit", "BM_Refill");
+    std::printf("memory: %.2f\n", memoryRatio(10000));
+    return 0;
+}
