@@ -24,6 +24,8 @@ namespace {
 
 const QString s_format = QStringLiteral("velmaris-plan");
 constexpr int s_version = 1;
+// Far above any real plan; refusing early keeps a stray huge file from freezing the editor.
+constexpr qint64 s_maximumFileSize = 32 * 1024 * 1024;
 
 // Raised while reading a plan; caught at the entry points, which turn it into a PlanError.
 struct Refusal
@@ -154,6 +156,7 @@ std::shared_ptr<BaseProperty> readProperty(const Node &node)
 
     std::shared_ptr<BaseProperty> property;
     std::vector<std::string> allowed;
+    PropertyValue current;
     const bool multi = kind == QLatin1String("multi-double") || kind == QLatin1String("multi-integer");
     if (multi) {
         const int valueType = kind == QLatin1String("multi-double") ? BaseMultiProperty::DoubleValues
@@ -170,6 +173,12 @@ std::shared_ptr<BaseProperty> readProperty(const Node &node)
             node[node.has("active") ? "active" : "values"].refuse(
                 QStringLiteral("active variant %1 is not one of the %2 values").arg(active).arg(values.size()));
         made->setActiveIndex(active);
+        current = made->value();
+        if (node.has("automatic")) {
+            const QString numberKind = valueType == BaseMultiProperty::IntegerValues ? QStringLiteral("integer")
+                                                                                     : QStringLiteral("double");
+            made->restore({valueOf(node["automatic"], numberKind, {}), false, false});
+        }
         made->markCurrentStateAutomatic();
         property = made;
     } else {
@@ -202,7 +211,8 @@ std::shared_ptr<BaseProperty> readProperty(const Node &node)
         cost->setEditable(node.flagOr("editable", true));
     property->setPropertyVisible(node.flagOr("shown", true));
     property->setRangeApplied(node.flagOr("rangeApplied", false));
-    const PropertyValue current = multi ? property->value() : valueOf(node["value"], kind, allowed);
+    if (!multi)
+        current = valueOf(node["value"], kind, allowed);
     property->restore({current, node.flagOr("noValue", false), node.flagOr("modified", false)});
     return property;
 }
@@ -357,8 +367,8 @@ QJsonObject jsonOf(const BaseProperty &property)
         json[QStringLiteral("lots")] = multi->getPropertyType() == MultiLotPropertyType;
     } else {
         json[QStringLiteral("value")] = jsonOf(property.value(), allowed);
-        json[QStringLiteral("automatic")] = jsonOf(property.automaticState().value, allowed);
     }
+    json[QStringLiteral("automatic")] = jsonOf(property.automaticState().value, allowed);
     return json;
 }
 
@@ -404,11 +414,20 @@ std::unique_ptr<PlanDocument> loadPlan(const QString &path, PlanError *error)
         *error = {path, QString(), QStringLiteral("no such file")};
         return nullptr;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Bounded, so that a device or pipe without end cannot exhaust memory either.
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.read(s_maximumFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
         *error = {path, QString(), QStringLiteral("cannot be read: %1").arg(file.errorString())};
         return nullptr;
     }
-    return parsePlan(file.readAll(), path, error);
+    if (bytes.size() > s_maximumFileSize) {
+        *error = {path, QString(), QStringLiteral("is larger than %1 MiB, too large for a plan file")
+                                       .arg(s_maximumFileSize / (1024 * 1024))};
+        return nullptr;
+    }
+    return parsePlan(bytes, path, error);
 }
 
 QByteArray serializePlan(const PlanDocument &plan)
