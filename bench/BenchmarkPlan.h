@@ -36,5 +36,5 @@ struct BenchmarkRows
     std::vector<QModelIndex> valueCells;
 };
 
-// Fills every value cell (and label) the way a host does.
+// Fills every value cell the way a host does, one updatePropertyValueAt each.
 void fillRows(BenchmarkRows &rows, BenchmarkPlan &plan);

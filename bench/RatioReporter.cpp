@@ -1,6 +1,5 @@
 #include "bench/RatioReporter.h"
 
-
 void RatioReporter::ReportRuns(const std::vector<Run> &runs)
 {
     ConsoleReporter::ReportRuns(runs);
@@ -10,7 +9,9 @@ void RatioReporter::ReportRuns(const std::vector<Run> &runs)
         const auto items = run.counters.find("items");
         const double seconds = run.real_accumulated_time / static_cast<double>(run.iterations);
         const double count = items == run.counters.end() ? 1.0 : items->second.value;
-        m_secondsPerItem[run.benchmark_name()] = seconds / count;
+        const auto [entry, first] = m_secondsPerItem.emplace(run.benchmark_name(), seconds / count);
+        if (!first && seconds / count < entry->second)
+            entry->second = seconds / count;
     }
 }
 

@@ -6,12 +6,16 @@
 #include <QString>
 #include <QVariant>
 
+#include <cstdint>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 namespace Velmaris {
 
-// The application font that value widths are measured in. Font, metrics and the widths
-// already measured are kept until the family or point size changes.
+// The application font that value widths are measured in. The metrics are built only when a
+// width is not known yet, and again only after the family or point size changes. Widths are
+// remembered per font for the whole thread, so a model made anew does not measure again.
 class MeasuringFont
 {
 public:
@@ -19,14 +23,50 @@ public:
     void follow(const QVariant &family, const QVariant &pointSize);
     // Width in pixels of the text in the current font; follow() must have run first.
     int width(const QString &text);
+    // Width of the text writeText() makes of a number and its unit, remembered under the
+    // number and unit, so that a value seen before costs neither writing nor measuring.
+    template <typename WriteText>
+    int width(const QVariant &number, const std::string &unit, WriteText writeText);
+
+    struct NumberKey
+    {
+        int type;
+        std::uint64_t bits; // exact, so that 0 and -0 (written differently) stay apart
+        std::string unit;
+        bool operator==(const NumberKey &other) const
+        {
+            return type == other.type && bits == other.bits && unit == other.unit;
+        }
+    };
+    struct NumberKeyHash
+    {
+        std::size_t operator()(const NumberKey &key) const;
+    };
+    struct KnownWidths
+    {
+        QHash<QString, int> texts;
+        std::unordered_map<NumberKey, int, NumberKeyHash> numbers;
+    };
 
 private:
-    static constexpr int maxRememberedWidths = 65536;
+    static NumberKey keyOf(const QVariant &number, const std::string &unit);
 
     QString m_family;
     int m_pointSize = 0;
+    KnownWidths *m_known = nullptr;
     std::optional<QFontMetrics> m_metrics;
-    QHash<QString, int> m_widths;
 };
+
+template <typename WriteText>
+int MeasuringFont::width(const QVariant &number, const std::string &unit, WriteText writeText)
+{
+    NumberKey key = keyOf(number, unit);
+    const auto known = m_known->numbers.find(key);
+    if (known != m_known->numbers.end())
+        return known->second;
+    const int measured = width(writeText());
+    m_known->numbers.emplace(std::move(key), measured);
+    return measured;
+}
 
 } // namespace Velmaris

@@ -3,6 +3,7 @@
 #include "model/CategoryRowLookup.h"
 #include "model/ItemDataRoles.h"
 #include "model/MeasuringFont.h"
+#include "model/SpinBoxVariantCache.h"
 
 #include <velmaris_export.h>
 
@@ -153,6 +154,7 @@ private:
     CategoryRowLookup m_categoryRows;
     bool m_appendingCategory = false;
     MeasuringFont m_measuringFont;
+    SpinBoxVariantCache m_spinBoxVariants;
 
     static bool s_showAllProperties;
 };

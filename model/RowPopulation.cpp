@@ -78,11 +78,13 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
                                                 scaleMode == doubledScaleMode);
     if (number) {
         const VLDoubleSpinBoxData spinBoxData = number->calculateSpinBoxData();
-        write(number->editorVariant(), Qt::EditRole);
+        const QVariant editorValue = number->editorVariant();
+        write(editorValue, Qt::EditRole);
         attention = number->outOfBounds();
         write(true, NumericEditorRole);
-        setSpinbBoxRole(index, m_measuringFont.width(number->expressionText()));
-        write(QVariant(VLDoubleSpinBoxData::metaTypeId(), &spinBoxData), SpinBoxDataRole);
+        setSpinbBoxRole(index, m_measuringFont.width(editorValue, number->unit(),
+                                                     [&number] { return number->expressionText(); }));
+        write(m_spinBoxVariants.variantOf(spinBoxData), SpinBoxDataRole);
     } else if (const auto *choice = ofKind<CCAPIBaseCommon::CostPropertyEnum>(property, CCAPIBaseCommon::EnumPropertyType)) {
         const CCAPIBaseCommon::TranslatorWithRules translator(dbControl);
         const std::vector<std::string> &allowed = choice->getAllowedValues();
