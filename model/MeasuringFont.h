@@ -1,5 +1,7 @@
 #pragma once
 
+#include <velmaris_export.h>
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
@@ -16,7 +18,7 @@ namespace Velmaris {
 // The application font that value widths are measured in. The metrics are built only when a
 // width is not known yet, and again only after the family or point size changes. Widths are
 // remembered per font for the whole thread, so a model made anew does not measure again.
-class MeasuringFont
+class VELMARIS_EXPORT MeasuringFont
 {
 public:
     // Follows the style values as they are now.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <velmaris_export.h>
+
 #include "host/widgets/VLDoubleSpinBoxData.h"
 
 #include <QVariant>
@@ -11,7 +13,7 @@ namespace Velmaris {
 
 // Numbers of one kind share their spin-box settings. Handing out one variant per distinct
 // settings lets their cells share its payload instead of each allocating a copy.
-class SpinBoxVariantCache
+class VELMARIS_EXPORT SpinBoxVariantCache
 {
 public:
     // A variant holding exactly these settings.
