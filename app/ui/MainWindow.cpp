@@ -249,22 +249,29 @@ void MainWindow::commitEdit(const QModelIndex &cell)
 {
     if (m_filling)
         return;
-    const int objectId = m_model.getPropertyParentIdAtIndex(cell);
-    const std::string key = m_model.getPropertyKeyAtIndex(cell);
-    const PlanObject *object = m_plan->object(objectId);
-    CCAPIBaseCommon::BaseProperty *property = object ? object->property(key) : nullptr;
-    if (!property)
+    const CellProperty at = propertyAt(cell);
+    if (!at.property)
         return;
     std::shared_ptr<Velmaris::CommandBase> command;
     {
         const Filling filling(m_filling);
-        command = m_model.generatePropertyModifyCommand(&m_plan->controller, object->object, m_plan->layout,
-                                                        property, cell);
+        command = m_model.generatePropertyModifyCommand(&m_plan->controller, at.object->object, m_plan->layout,
+                                                        at.property, cell);
     }
     if (command)
-        m_undo.push(new UndoablePropertyCommand(command, [this, objectId, key] { refresh(objectId, key); }));
+        m_undo.push(new UndoablePropertyCommand(command, [this, objectId = at.objectId, key = at.key] { refresh(objectId, key); }));
     else
-        refresh(objectId, key); // nothing to store: show the property as it is
+        refresh(at.objectId, at.key); // nothing to store: show the property as it is
+}
+
+MainWindow::CellProperty MainWindow::propertyAt(const QModelIndex &cell) const
+{
+    CellProperty at;
+    at.objectId = m_model.getPropertyParentIdAtIndex(cell);
+    at.key = m_model.getPropertyKeyAtIndex(cell);
+    at.object = m_plan->object(at.objectId);
+    at.property = at.object ? at.object->property(at.key) : nullptr;
+    return at;
 }
 
 void MainWindow::setSelectedToAutomatic()
@@ -273,20 +280,17 @@ void MainWindow::setSelectedToAutomatic()
     if (!selected.isValid())
         return;
     const QModelIndex cell = selected.siblingAtColumn(PropertyViewFiller::valueColumn);
-    const int objectId = m_model.getPropertyParentIdAtIndex(cell);
-    const std::string key = m_model.getPropertyKeyAtIndex(cell);
-    const PlanObject *object = m_plan->object(objectId);
-    CCAPIBaseCommon::BaseProperty *property = object ? object->property(key) : nullptr;
-    if (!property)
+    const CellProperty at = propertyAt(cell);
+    if (!at.property)
         return;
-    auto command = m_model.generateSetPropertyToAutoCommand(object->object, m_plan->layout, property);
+    auto command = m_model.generateSetPropertyToAutoCommand(at.object->object, m_plan->layout, at.property);
     if (!command)
         return;
     if (command->getDescription().empty())
         command->setDescription(tr("Set %1 to automatic")
-                                    .arg(QString::fromStdString(m_plan->labels.getLabel(property)))
+                                    .arg(QString::fromStdString(m_plan->labels.getLabel(at.property)))
                                     .toStdString());
-    m_undo.push(new UndoablePropertyCommand(command, [this, objectId, key] { refresh(objectId, key); }));
+    m_undo.push(new UndoablePropertyCommand(command, [this, objectId = at.objectId, key = at.key] { refresh(objectId, key); }));
 }
 
 bool MainWindow::saveTo(const QString &path)

@@ -62,6 +62,15 @@ private:
     void showReport();
     void openPlan();
     const PlanObject *currentObject() const;
+    // The plan object and property a value cell shows; nulls when the cell shows none.
+    struct CellProperty
+    {
+        const PlanObject *object = nullptr;
+        CCAPIBaseCommon::BaseProperty *property = nullptr;
+        int objectId = -1;
+        std::string key;
+    };
+    CellProperty propertyAt(const QModelIndex &cell) const;
 
     std::unique_ptr<PlanDocument> m_plan;
     std::unique_ptr<PlanDocument> m_reference;
