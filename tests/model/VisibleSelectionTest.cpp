@@ -12,7 +12,7 @@ namespace {
 
 using Containers = std::vector<std::shared_ptr<PropertySignalContainer>>;
 
-struct Spec
+struct ContainerShape
 {
     std::string key;
     int position;
@@ -21,22 +21,22 @@ struct Spec
     bool valid = true;
 };
 
-std::shared_ptr<PropertySignalContainer> container(const Spec &spec)
+std::shared_ptr<PropertySignalContainer> container(const ContainerShape &shape)
 {
     auto property = std::make_shared<CostPropertyBoolean>(
-        LabelKey(spec.key, "C", spec.position, spec.keyVisible), true);
-    property->setPropertyVisible(spec.propertyVisible);
+        LabelKey(shape.key, "C", shape.position, shape.keyVisible), true);
+    property->setPropertyVisible(shape.propertyVisible);
     auto result = PropertySignalContainer::make(property);
-    if (!spec.valid)
+    if (!shape.valid)
         result->withdraw();
     return result;
 }
 
-Containers containers(std::initializer_list<Spec> specs)
+Containers containers(std::initializer_list<ContainerShape> shapes)
 {
     Containers result;
-    for (const Spec &spec : specs)
-        result.push_back(container(spec));
+    for (const ContainerShape &shape : shapes)
+        result.push_back(container(shape));
     return result;
 }
 
