@@ -259,7 +259,7 @@ void MainWindow::commitEdit(const QModelIndex &cell)
                                                         at.property, cell);
     }
     if (command)
-        m_undo.push(new UndoablePropertyCommand(command, [this, objectId = at.objectId, key = at.key] { refresh(objectId, key); }));
+        pushUndoable(command, at);
     else
         refresh(at.objectId, at.key); // nothing to store: show the property as it is
 }
@@ -290,7 +290,14 @@ void MainWindow::setSelectedToAutomatic()
         command->setDescription(tr("Set %1 to automatic")
                                     .arg(QString::fromStdString(m_plan->labels.getLabel(at.property)))
                                     .toStdString());
-    m_undo.push(new UndoablePropertyCommand(command, [this, objectId = at.objectId, key = at.key] { refresh(objectId, key); }));
+    pushUndoable(command, at);
+}
+
+void MainWindow::pushUndoable(const std::shared_ptr<Velmaris::CommandBase> &command, const CellProperty &at)
+{
+    m_undo.push(new UndoablePropertyCommand(command, [this, objectId = at.objectId, key = at.key] {
+        refresh(objectId, key);
+    }));
 }
 
 bool MainWindow::saveTo(const QString &path)

@@ -71,6 +71,8 @@ private:
         std::string key;
     };
     CellProperty propertyAt(const QModelIndex &cell) const;
+    // Executes the command on the undo stack; undo and redo refresh the property's row.
+    void pushUndoable(const std::shared_ptr<Velmaris::CommandBase> &command, const CellProperty &at);
 
     std::unique_ptr<PlanDocument> m_plan;
     std::unique_ptr<PlanDocument> m_reference;
