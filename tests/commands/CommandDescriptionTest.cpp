@@ -7,7 +7,8 @@
 #include "host/objects/TSObject.h"
 #include "host/property/NumericProperties.h"
 
-#include <QTranslator>
+#include "support/OneTextTranslator.h"
+
 #include <QtTest>
 
 #include <type_traits>
@@ -33,17 +34,6 @@ public:
         return DataBaseControl::getLabel(property);
     }
     mutable QStringList asked;
-};
-
-class GermanCommandTexts : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        if (QByteArray(context) == "SetPropertyCommandBase" && QByteArray(source) == "Change %1 of %2 to %3")
-            return QStringLiteral("%3 als %1 von %2 setzen");
-        return {};
-    }
 };
 
 // An executor as a host writes one: runs a command and keeps it for undo.
@@ -87,7 +77,7 @@ void CommandDescriptionTest::description()
     QCOMPARE(labels.asked, (QStringList{"owner", "property"}));
 
     // A translation may reorder the placeholders; each still gets its own text.
-    GermanCommandTexts german;
+    OneTextTranslator german("SetPropertyCommandBase", "Change %1 of %2 to %3", QStringLiteral("%3 als %1 von %2 setzen"));
     QCoreApplication::installTranslator(&german);
     setPropertyCommandDescription(command, layout, &rate, "200 CHF");
     QCoreApplication::removeTranslator(&german);

@@ -4,24 +4,14 @@
 #include "host/translation/Translator.h"
 #include "host/translation/TranslatorWithRules.h"
 
-#include <QTranslator>
+#include "support/OneTextTranslator.h"
+
 #include <QtTest>
 
 using namespace CCAPIBaseCommon;
 using namespace Velmaris;
 
 namespace {
-
-class GermanTexts : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        if (QByteArray(context) == "ctx" && QByteArray(source) == "Size of %1")
-            return QStringLiteral("Größe von %1");
-        return {};
-    }
-};
 
 std::string filled(const char *text, std::initializer_list<std::string> arguments)
 {
@@ -75,7 +65,7 @@ void TranslationTest::labels()
 void TranslationTest::translated_texts()
 {
     QCOMPARE(Translator::translate("ctx", "Size of %1"), std::string("Size of %1"));
-    GermanTexts german;
+    OneTextTranslator german("ctx", "Size of %1", QStringLiteral("Größe von %1"));
     QCoreApplication::installTranslator(&german);
     const std::string translated = Translator::translate("ctx", "Size of %1");
     const std::string withArgument = TranslatorArg::translate("ctx", "Size of %1").arg("Teil");

@@ -1,6 +1,7 @@
 #include "model/ProcPlanBaseQItemModel.h"
 
 #include "support/ModelTestAccess.h"
+#include "support/OneTextTranslator.h"
 
 #include "host/access/DataBaseControl.h"
 #include "host/access/ProcessLayoutController.h"
@@ -10,7 +11,6 @@
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
-#include <QTranslator>
 #include <QtTest>
 
 using namespace CCAPIBaseCommon;
@@ -23,18 +23,6 @@ namespace {
 struct NoFactoryControl : DesignDefinitionControlInterface
 {
     std::shared_ptr<DesignCommandFactory> getCommandFactory() const override { return {}; }
-};
-
-// Stands in for an installed translation of the model's own texts.
-class ModelTranslator : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        if (QByteArray(context) == "Velmaris::ProcPlanBaseQItemModel" && QByteArray(source) == " not editable")
-            return QStringLiteral(" nicht editierbar");
-        return {};
-    }
 };
 
 QString keyAt(const QModelIndex &index)
@@ -251,7 +239,7 @@ void ModelStructureTest::label_cell()
     const LabelKey fixed = LabelKey("P_Fixed", "C").setEditable(false);
     model.generateLabelQitem(&db, &fixed, labelCell(3), false);
     QCOMPARE(labelCell(3).data(Qt::ToolTipRole).toString(), QStringLiteral("Rate not editable"));
-    ModelTranslator german;
+    OneTextTranslator german("Velmaris::ProcPlanBaseQItemModel", " not editable", QStringLiteral(" nicht editierbar"));
     QCoreApplication::installTranslator(&german);
     model.generateLabelQitem(&db, &fixed, labelCell(3), false);
     QCoreApplication::removeTranslator(&german);
