@@ -1,5 +1,14 @@
 #include "bench/RatioReporter.h"
 
+#include <cstdio>
+
+#include <unistd.h>
+
+RatioReporter::RatioReporter()
+    : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular)
+{
+}
+
 void RatioReporter::ReportRuns(const std::vector<Run> &runs)
 {
     ConsoleReporter::ReportRuns(runs);

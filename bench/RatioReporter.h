@@ -12,6 +12,10 @@
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
+    // Coloured only on a terminal, so that redirected output and the summary lines after it
+    // carry no escape sequences.
+    RatioReporter();
+
     void ReportRuns(const std::vector<Run> &runs) override;
 
     // Best seconds per processed item (or per iteration when no items were counted) of the
