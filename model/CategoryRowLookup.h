@@ -1,7 +1,8 @@
 #pragma once
 
+#include "model/KeyRowTable.h"
+
 #include <string>
-#include <unordered_map>
 
 class QStandardItemModel;
 
@@ -20,7 +21,7 @@ public:
     void invalidate() { m_valid = false; }
 
 private:
-    std::unordered_map<std::string, int> m_rowByKey;
+    KeyRowTable m_rowByKey;
     bool m_valid = false;
 };
 
