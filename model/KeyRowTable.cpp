@@ -77,8 +77,10 @@ void KeyRowTable::grow()
     old.swap(m_slots);
     // Slots are moved as they are; a long key keeps its index.
     for (const Slot &slot : old) {
-        if (slot.row >= 0)
-            m_slots[slotFor(keyOf(slot), hashOf(keyOf(slot)))] = slot;
+        if (slot.row >= 0) {
+            const std::string_view key = keyOf(slot);
+            m_slots[slotFor(key, hashOf(key))] = slot;
+        }
     }
 }
 
