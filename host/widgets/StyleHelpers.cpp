@@ -1,7 +1,5 @@
 #include "host/widgets/StyleHelpers.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 
 namespace Velmaris {
@@ -12,12 +10,6 @@ QString clearStringIfContainsSpacesExclusively(const QString &text)
                             && std::all_of(text.begin(), text.end(),
                                            [](QChar c) { return c.isSpace(); });
     return onlySpaces ? QStringLiteral("") : text;
-}
-
-QVariant getApplicationDefinedStyleProperty(const char *name)
-{
-    const QCoreApplication *application = QCoreApplication::instance();
-    return application ? application->property(name) : QVariant();
 }
 
 } // namespace Velmaris

@@ -10,9 +10,11 @@
 #include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <limits>
+#include <memory>
 
 using namespace Velmaris;
 
@@ -125,6 +127,29 @@ void WidgetsAndFilesTest::texts()
     qApp->setProperty("vlFontSize", 11);
     QCOMPARE(getApplicationDefinedStyleProperty("vlFont").toString(), QStringLiteral("DejaVu Sans"));
     QCOMPARE(getApplicationDefinedStyleProperty("vlFontSize"), QVariant(11));
+
+    // Every later change is seen at once: a new value, a new type, removal and a return.
+    qApp->setProperty("vlFontSize", 14);
+    QCOMPARE(getApplicationDefinedStyleProperty("vlFontSize"), QVariant(14));
+    qApp->setProperty("vlFontSize", QStringLiteral("9"));
+    QCOMPARE(getApplicationDefinedStyleProperty("vlFontSize"), QVariant(QStringLiteral("9")));
+    qApp->setProperty("vlFont", QVariant());
+    QVERIFY(!getApplicationDefinedStyleProperty("vlFont").isValid());
+    qApp->setProperty("vlFont", QStringLiteral("Liberation Serif"));
+    QCOMPARE(getApplicationDefinedStyleProperty("vlFont").toString(), QStringLiteral("Liberation Serif"));
+    QCOMPARE(getApplicationDefinedStyleProperty("vlFontSize"), QVariant(QStringLiteral("9")));
+    // A declared property changes through its setter, without a dynamic-property event.
+    QCoreApplication::setApplicationName(QStringLiteral("first"));
+    QCOMPARE(getApplicationDefinedStyleProperty("applicationName").toString(), QStringLiteral("first"));
+    QCoreApplication::setApplicationName(QStringLiteral("second"));
+    QCOMPARE(getApplicationDefinedStyleProperty("applicationName").toString(), QStringLiteral("second"));
+    QVERIFY(!getApplicationDefinedStyleProperty(nullptr).isValid());
+    QVariant fromWorker;
+    std::unique_ptr<QThread> worker(
+        QThread::create([&fromWorker] { fromWorker = getApplicationDefinedStyleProperty("vlFont"); }));
+    worker->start();
+    QVERIFY(worker->wait(5000));
+    QCOMPARE(fromWorker.toString(), QStringLiteral("Liberation Serif"));
 }
 
 void WidgetsAndFilesTest::message_box()
