@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <unordered_map>
 
 namespace CCAPIAccess {
 
@@ -24,7 +25,8 @@ public:
     void setLabel(const std::string &key, std::string label,
                   const std::string &language = s_defaultLanguage);
 
-    using LabelTable = std::map<std::string, std::string, std::less<>>;
+    // Hashed: a view looks labels up for every filled cell, in tables of many thousand keys.
+    using LabelTable = std::unordered_map<std::string, std::string>;
     using LabelTables = std::map<std::string, LabelTable, std::less<>>;
     // Every label by language, for saving a plan's labels.
     const LabelTables &labelTables() const { return m_tables; }
