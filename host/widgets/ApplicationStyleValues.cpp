@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMetaProperty>
 #include <QPointer>
 #include <QThread>
 
@@ -28,15 +29,16 @@ public:
 
     QVariant value(const char *name)
     {
+        QObject *application = parent();
         for (const Entry &entry : m_entries) {
             if (entry.name == name)
-                return entry.value;
+                return entry.declared < 0 ? entry.value : declaredProperty(entry.declared).read(application);
         }
-        QObject *application = parent();
-        QVariant read = application->property(name);
-        // A declared property changes through its setter, which sends no event to follow.
-        if (application->metaObject()->indexOfProperty(name) < 0)
-            m_entries.push_back({QByteArray(name), read});
+        // A declared property changes through its setter, which sends no event to follow: it is
+        // read anew each time, but found by its remembered index instead of searched for.
+        const int declared = application->metaObject()->indexOfProperty(name);
+        const QVariant read = declared < 0 ? application->property(name) : declaredProperty(declared).read(application);
+        m_entries.push_back({QByteArray(name), declared < 0 ? read : QVariant(), declared});
         return read;
     }
 
@@ -53,10 +55,13 @@ protected:
     }
 
 private:
+    QMetaProperty declaredProperty(int index) const { return parent()->metaObject()->property(index); }
+
     struct Entry
     {
         QByteArray name;
-        QVariant value;
+        QVariant value;  // a dynamic property's value as last read
+        int declared;    // the declared property's index, or -1 for a dynamic one
     };
     std::vector<Entry> m_entries;
 };
