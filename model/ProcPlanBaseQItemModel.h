@@ -136,8 +136,6 @@ signals:
     void sigPropGotModified(const QModelIndex &idx);
 
 private:
-    friend struct ProcPlanBaseQItemModelTestAccess; // lets tests reach the private helpers
-
     void replaceStringInPlace(std::string &subject, const std::string &search,
                               const std::string &replacement);
     void watchTopLevel();

@@ -5,24 +5,10 @@
 #include <QSaveFile>
 #include <QString>
 
-#include <utility>
-
 namespace Velmaris {
-
-namespace {
-
-FileImportExport::Writer &testWriter()
-{
-    static FileImportExport::Writer instance;
-    return instance;
-}
-
-} // namespace
 
 bool FileImportExport::exportFile(const FileName &file, const std::vector<char> &bytes)
 {
-    if (testWriter())
-        return testWriter()(file, bytes);
     QSaveFile out(QString::fromStdString(file.toString()));
     if (!out.open(QIODevice::WriteOnly))
         return false;
@@ -32,11 +18,6 @@ bool FileImportExport::exportFile(const FileName &file, const std::vector<char> 
         return false;
     }
     return out.commit();
-}
-
-void FileImportExport::setWriterForTesting(Writer writer)
-{
-    testWriter() = std::move(writer);
 }
 
 } // namespace Velmaris

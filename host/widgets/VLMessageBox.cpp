@@ -2,19 +2,7 @@
 
 #include <QLabel>
 
-#include <utility>
-
 namespace Velmaris {
-
-namespace {
-
-VLMessageBox::ExecInterceptor &interceptor()
-{
-    static VLMessageBox::ExecInterceptor instance;
-    return instance;
-}
-
-} // namespace
 
 VLMessageBox::VLMessageBox(QMessageBox::Icon icon, const QString &title, const QString &text,
                            QMessageBox::StandardButtons buttons, QWidget *parent,
@@ -29,17 +17,5 @@ VLMessageBox::VLMessageBox(QMessageBox::Icon icon, const QString &title, const Q
 }
 
 VLMessageBox::~VLMessageBox() = default;
-
-int VLMessageBox::exec()
-{
-    if (interceptor())
-        return interceptor()(*this);
-    return QMessageBox::exec();
-}
-
-void VLMessageBox::setExecInterceptor(ExecInterceptor replacement)
-{
-    interceptor() = std::move(replacement);
-}
 
 } // namespace Velmaris

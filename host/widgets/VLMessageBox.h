@@ -4,8 +4,6 @@
 
 #include <QMessageBox>
 
-#include <functional>
-
 class QLabel;
 
 namespace Velmaris {
@@ -22,13 +20,6 @@ public:
     ~VLMessageBox() override;
 
     QLabel *textLabel() const { return m_textLabel; }
-
-    int exec() override;
-
-    // Test seam: while set, exec hands the box to this function instead of running a modal
-    // loop, and returns what it returns. Set it to an empty function to restore the loop.
-    using ExecInterceptor = std::function<int(VLMessageBox &)>;
-    static void setExecInterceptor(ExecInterceptor interceptor);
 
 private:
     QLabel *m_textLabel;

@@ -1,65 +1,49 @@
 #include "support/PropertyRows.h"
 
-#include "host/access/ProcessLayoutController.h"
 #include "host/commands/DesignCommandFactory.h"
-#include "host/commands/SetPropertyCommands.h"
-#include "host/objects/ProcessLayout.h"
-#include "host/objects/TSObject.h"
-#include "host/property/NumericProperties.h"
-#include "host/property/ScalarProperties.h"
 
 #include <QSignalSpy>
-#include <QtTest>
-
-using namespace CCAPIBaseCommon;
-using namespace Velmaris;
 
 namespace {
 
-LabelKey key(const std::string &name) { return LabelKey(name, "CAT"); }
-
-// The design's commands, recognisable by their description.
+// The design's commands, told apart by their description.
 class RecordingFactory : public DesignCommandFactory
 {
 public:
     std::shared_ptr<CommandBase> createSetNameToAutoCommand(const std::vector<BaseProperty *> &properties) override
     {
-        return made("name to auto", properties, {});
+        return made("name to auto", properties.front());
     }
     std::shared_ptr<CommandBase> createRenameCommand(const std::vector<BaseProperty *> &properties,
                                                      const std::vector<std::string> &names) override
     {
-        return made("rename", properties, names);
+        lastNames = names;
+        return made("rename", properties.front());
     }
     std::shared_ptr<CommandBase> createAirCushionUsedCommand(BaseProperty *property, bool used) override
     {
-        return made(used ? "cushion on" : "cushion off", {property}, {});
+        return made(used ? "cushion on" : "cushion off", property);
     }
     std::shared_ptr<CommandBase> createSetAirCushionUsedToAutoCommand(BaseProperty *property) override
     {
-        return made("cushion to auto", {property}, {});
+        return made("cushion to auto", property);
     }
 
-    std::vector<BaseProperty *> lastProperties;
     std::vector<std::string> lastNames;
 
 private:
-    std::shared_ptr<CommandBase> made(const std::string &what, const std::vector<BaseProperty *> &properties,
-                                      const std::vector<std::string> &names)
+    static std::shared_ptr<CommandBase> made(const std::string &what, BaseProperty *property)
     {
-        lastProperties = properties;
-        lastNames = names;
-        auto command = std::make_shared<SetPropertyToAutoCmd>(nullptr, properties.front());
+        auto command = std::make_shared<SetPropertyToAutoCmd>(nullptr, property);
         command->setDescription(what);
         return command;
     }
 };
 
-class Control : public DesignDefinitionControlInterface
+struct Control : DesignDefinitionControlInterface
 {
-public:
     std::shared_ptr<DesignCommandFactory> getCommandFactory() const override { return factory; }
-    std::shared_ptr<RecordingFactory> factory = std::make_shared<RecordingFactory>();
+    std::shared_ptr<RecordingFactory> factory;
 };
 
 struct Editor : PropertyRows
@@ -77,8 +61,7 @@ struct Editor : PropertyRows
     std::shared_ptr<CommandBase> edit(BaseProperty &property, const QVariant &entered, QModelIndex *cellOut = nullptr)
     {
         property.setOwnerObject(&owner);
-        const QModelIndex cell = addRow();
-        model.updatePropertyValueAt(&labels, &property, nullptr, 1, cell, nullptr, 0, false, false);
+        const QModelIndex cell = fill(property);
         if (entered.isValid())
             model.setData(cell, entered);
         if (cellOut)
@@ -91,10 +74,18 @@ struct Editor : PropertyRows
     CCAPIProcessLayout::TSObject owner{"OP", "Op 10"};
 };
 
-template <typename Command>
-bool is(const std::shared_ptr<CommandBase> &command)
+// A command by what made it: the design factory's description, or the command's class.
+QString madeBy(const std::shared_ptr<CommandBase> &command)
 {
-    return dynamic_cast<Command *>(command.get()) != nullptr;
+    if (!command)
+        return QStringLiteral("none");
+    if (!command->getDescription().empty() && command->getDescription().find("Change") != 0)
+        return QString::fromStdString(command->getDescription());
+    if (dynamic_cast<SetPropertyStringValueCmd *>(command.get()))
+        return QStringLiteral("string");
+    if (dynamic_cast<SetPropertyBooleanValueCmd *>(command.get()))
+        return QStringLiteral("boolean");
+    return dynamic_cast<SetPropertyToAutoCmd *>(command.get()) ? QStringLiteral("automatic") : QStringLiteral("other");
 }
 
 } // namespace
@@ -107,8 +98,8 @@ private slots:
     void price_edit_end_to_end();
     void strings();
     void booleans_and_enumerations();
+    void design_factory_routes_data();
     void design_factory_routes();
-    void set_to_automatic();
 };
 
 void CommandGenerationTest::price_edit_end_to_end()
@@ -120,22 +111,19 @@ void CommandGenerationTest::price_edit_end_to_end()
     QSignalSpy modified(&editor.model, &ProcPlanBaseQItemModel::sigPropGotModified);
     const auto command = editor.edit(rate, 200.0, &cell);
     QCOMPARE(modified.count(), 2); // the fill and the edit; the write-back sends nothing
-    QVERIFY(is<SetPropertyDoubleValueCmd>(command));
+    QVERIFY(dynamic_cast<SetPropertyDoubleValueCmd *>(command.get()));
     QCOMPARE(command->getDescription(), std::string("Change Rate of Op 10 to 200 CHF"));
     QCOMPARE(rate.getDoubleValue(), 100.0);
 
     QVERIFY(command->execute());
+    editor.refill(cell, rate);
     QCOMPARE(rate.getDoubleValue(), 250.0);
-    editor.model.updatePropertyValueAt(&editor.labels, &rate, nullptr, 1, cell, nullptr, 0, false, false);
-    QCOMPARE(cell.data(Qt::EditRole).toDouble(), 200.0);
+    QCOMPARE(cell.data(Qt::EditRole), QVariant(200.0));
     QCOMPARE(cell.data(StateFlagsRole).toInt(), int(ChangedFlag));
-
     QVERIFY(command->undo());
-    editor.model.updatePropertyValueAt(&editor.labels, &rate, nullptr, 1, cell, nullptr, 0, false, false);
-    QCOMPARE(cell.data(Qt::EditRole).toDouble(), 80.0);
+    editor.refill(cell, rate);
+    QCOMPARE(cell.data(Qt::EditRole), QVariant(80.0));
     QCOMPARE(cell.data(StateFlagsRole).toInt(), 0);
-    QVERIFY(command->redo());
-    QCOMPARE(rate.getDoubleValue(), 250.0);
 
     // A command even when nothing changed.
     QVERIFY(editor.edit(rate, QVariant()));
@@ -147,7 +135,7 @@ void CommandGenerationTest::strings()
     CostPropertyString name(key("P_Name"), "old");
     QModelIndex cell;
     const auto command = editor.edit(name, QStringLiteral("<new>\nline\r\nend"), &cell);
-    QVERIFY(is<SetPropertyStringValueCmd>(command));
+    QCOMPARE(madeBy(command), QStringLiteral("string"));
     QCOMPARE(cell.data(Qt::DisplayRole).toString(), QStringLiteral("<new> line\r end"));
     QCOMPARE(command->getDescription(), std::string("Change Name of Op 10 to <new> line\r end"));
     QVERIFY(command->execute());
@@ -160,7 +148,7 @@ void CommandGenerationTest::strings()
     const auto commented = editor.edit(comment, QStringLiteral("two\nlines"), &cell);
     QCOMPARE(cell.data(Qt::DisplayRole).toString(), QStringLiteral("two\nlines"));
     QCOMPARE(commented->getDescription(), std::string("Change  of Op 10 to two\nlines"));
-    commented->execute();
+    QVERIFY(commented->execute());
     QCOMPARE(comment.getValue(), std::string("two\nlines"));
 }
 
@@ -169,17 +157,19 @@ void CommandGenerationTest::booleans_and_enumerations()
     Editor editor;
     CostPropertyBoolean flag(key("P_Flag"), false);
     const auto toggled = editor.edit(flag, true);
-    QVERIFY(is<SetPropertyBooleanValueCmd>(toggled));
+    QCOMPARE(madeBy(toggled), QStringLiteral("boolean"));
     QCOMPARE(toggled->getDescription(), std::string("Change  of Op 10 to true"));
     QVERIFY(toggled->execute());
     QVERIFY(flag.getValue());
 
-    // The cell's label picks the index; the first of equal labels wins.
+    // The cell's label picks the index; the first of equal labels wins; an unknown label, nothing.
     CostPropertyEnum material(key("P_Material"), {"MAT_Steel", "MAT_Alu", "MAT_Alloy"}, 0);
     const auto chosen = editor.edit(material, QStringLiteral("Aluminium"));
-    QVERIFY(is<SetPropertyEnumValueCmd>(chosen));
+    QVERIFY(dynamic_cast<SetPropertyEnumValueCmd *>(chosen.get()));
     QVERIFY(chosen->execute());
     QCOMPARE(material.getIndexValue(), 1);
+    QVERIFY(editor.edit(material, QStringLiteral("Steel"))->execute());
+    QCOMPARE(material.getIndexValue(), 0);
     QVERIFY(!editor.edit(material, QStringLiteral("Brass")));
 
     // A property of no known kind gets no command, but its cell is still flattened.
@@ -198,53 +188,46 @@ void CommandGenerationTest::booleans_and_enumerations()
     QCOMPARE(cell.data(Qt::DisplayRole).toString(), QStringLiteral("a b"));
 }
 
-void CommandGenerationTest::design_factory_routes()
+void CommandGenerationTest::design_factory_routes_data()
 {
-    Editor editor;
-    auto control = std::make_shared<Control>();
-    CostPropertyString name(key(CCAPIProcessLayout::BaseFeature::s_nameProperty), "F1");
-    CostPropertyBoolean cushion(key(CCAPIProcessLayout::BaseBaseAssembly::s_airCushionUsedProperty), false);
-
-    // Without a control the special keys are ordinary properties.
-    QVERIFY(is<SetPropertyStringValueCmd>(editor.edit(name, QStringLiteral("<F2>"))));
-    QVERIFY(is<SetPropertyBooleanValueCmd>(editor.edit(cushion, true)));
-
-    editor.model.setDesignDefinitionControl(control);
-    const auto renamed = editor.edit(name, QStringLiteral("<F2>"));
-    QCOMPARE(renamed->getDescription(), std::string("rename"));
-    QCOMPARE(control->factory->lastNames, std::vector<std::string>{"<F2>"});
-    QCOMPARE(control->factory->lastProperties, std::vector<BaseProperty *>{&name});
-    QCOMPARE(editor.edit(cushion, true)->getDescription(), std::string("cushion on"));
-
-    // An empty factory means the ordinary way again.
-    control->factory.reset();
-    QVERIFY(is<SetPropertyStringValueCmd>(editor.edit(name, QStringLiteral("F3"))));
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<bool>("boolean");
+    QTest::addColumn<int>("control"); // 0 none, 1 with a factory, 2 without one
+    QTest::addColumn<QString>("modify");
+    QTest::addColumn<QString>("toAutomatic");
+    const QByteArray name = QByteArray::fromStdString(CCAPIProcessLayout::BaseFeature::s_nameProperty);
+    const QByteArray cushion = QByteArray::fromStdString(CCAPIProcessLayout::BaseBaseAssembly::s_airCushionUsedProperty);
+    QTest::newRow("name, no control") << name << false << 0 << "string" << "automatic";
+    QTest::newRow("name, factory") << name << false << 1 << "rename" << "name to auto";
+    QTest::newRow("name, no factory") << name << false << 2 << "string" << "automatic";
+    QTest::newRow("cushion, no control") << cushion << true << 0 << "boolean" << "automatic";
+    QTest::newRow("cushion, factory") << cushion << true << 1 << "cushion on" << "cushion to auto";
+    QTest::newRow("other text, factory") << QByteArray("P_Name") << false << 1 << "string" << "automatic";
+    QTest::newRow("other flag, factory") << QByteArray("P_Flag") << true << 1 << "boolean" << "automatic";
 }
 
-void CommandGenerationTest::set_to_automatic()
+void CommandGenerationTest::design_factory_routes()
 {
+    QFETCH(QByteArray, key);
+    QFETCH(bool, boolean);
+    QFETCH(int, control);
     Editor editor;
-    CostPropertyDouble rate(key("P_Rate"), 5.0, "mm");
-    rate.assign(7.0);
-    const auto command = editor.model.generateSetPropertyToAutoCommand(nullptr, editor.layout, &rate);
-    QVERIFY(is<SetPropertyToAutoCmd>(command));
-    QVERIFY(command->getDescription().empty());
-    QVERIFY(command->execute());
-    QCOMPARE(rate.getDoubleValue(), 5.0);
-    QVERIFY(!rate.isModified());
-    QVERIFY(command->undo());
-    QCOMPARE(rate.getDoubleValue(), 7.0);
+    auto design = std::make_shared<Control>();
+    if (control == 1)
+        design->factory = std::make_shared<RecordingFactory>();
+    if (control > 0)
+        editor.model.setDesignDefinitionControl(design);
+    std::unique_ptr<BaseProperty> property;
+    if (boolean)
+        property = std::make_unique<CostPropertyBoolean>(LabelKey(key.toStdString(), "CAT"), false);
+    else
+        property = std::make_unique<CostPropertyString>(LabelKey(key.toStdString(), "CAT"), "F1");
 
-    CostPropertyString name(key(CCAPIProcessLayout::BaseFeature::s_nameProperty), "F1");
-    CostPropertyBoolean cushion(key(CCAPIProcessLayout::BaseBaseAssembly::s_airCushionUsedProperty), true);
-    QVERIFY(is<SetPropertyToAutoCmd>(editor.model.generateSetPropertyToAutoCommand(nullptr, editor.layout, &name)));
-    auto control = std::make_shared<Control>();
-    editor.model.setDesignDefinitionControl(control);
-    QCOMPARE(editor.model.generateSetPropertyToAutoCommand(nullptr, editor.layout, &name)->getDescription(),
-             std::string("name to auto"));
-    QCOMPARE(editor.model.generateSetPropertyToAutoCommand(nullptr, editor.layout, &cushion)->getDescription(),
-             std::string("cushion to auto"));
-    QVERIFY(editor.model.generateSetPropertyToAutoCommand(nullptr, editor.layout, &rate)->getDescription().empty());
+    const QVariant entered = boolean ? QVariant(true) : QVariant(QStringLiteral("<F2>"));
+    QTEST(madeBy(editor.edit(*property, entered)), "modify");
+    QTEST(madeBy(editor.model.generateSetPropertyToAutoCommand(nullptr, editor.layout, property.get())), "toAutomatic");
+    if (design->factory && !design->factory->lastNames.empty())
+        QCOMPARE(design->factory->lastNames, std::vector<std::string>{"<F2>"});
 }
 
 QTEST_MAIN(CommandGenerationTest)

@@ -1,29 +1,25 @@
 #include "support/PropertyRows.h"
 
-#include "host/access/ProcessLayoutController.h"
-#include "host/comparison/ProcessPlanReferenceComparison.h"
-#include "host/objects/PropertySignalContainer.h"
-#include "host/property/NumericProperties.h"
-#include "host/property/ScalarProperties.h"
-
 #include <QTranslator>
-#include <QtTest>
-
-using namespace CCAPIBaseCommon;
-using namespace Velmaris;
 
 namespace {
 
-LabelKey key(const std::string &name) { return LabelKey(name, "CAT"); }
+PropertyPointer material(int index)
+{
+    return std::make_shared<CostPropertyEnum>(key("P_Material"), std::vector<std::string>{"MAT_Steel", "MAT_Alu"}, index);
+}
 
 struct Comparison : PropertyRows
 {
-    Comparison() { labels.setLabel("MAT_Alu", "Aluminium"); }
-
-    std::string tooltip(BaseProperty *reference, double rate = 1.0, const std::string &currency = "EUR")
+    Comparison()
     {
-        return ProcPlanBaseQItemModel::getCompareToReferencePropertyTooltip(rate, currency, &labels, nullptr,
-                                                                            reference);
+        labels.setLabel("MAT_Steel", "Steel");
+        labels.setLabel("MAT_Alu", "Aluminium");
+    }
+
+    std::string tooltip(BaseProperty *reference, double rate = 1.0)
+    {
+        return ProcPlanBaseQItemModel::getCompareToReferencePropertyTooltip(rate, "EUR", &labels, nullptr, reference);
     }
 
     CCAPIAccess::ProcessLayoutController controller{&labels};
@@ -36,41 +32,62 @@ class ReferenceComparisonTest : public QObject
     Q_OBJECT
 
 private slots:
+    void tooltip_texts_data();
     void tooltip_texts();
+    void tooltip_forms();
     void refreshing_a_cell();
     void german_texts();
 };
 
+void ReferenceComparisonTest::tooltip_texts_data()
+{
+    QTest::addColumn<PropertyPointer>("reference");
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<bool>("withTranslator");
+    QTest::addColumn<QString>("tooltip");
+    const PropertyPointer price = std::make_shared<CostPropertyDouble>(key("P_Price"), 100.0, "usd");
+    QTest::newRow("no reference") << PropertyPointer() << 1.0 << true << QStringLiteral("No reference value");
+    QTest::newRow("no translator") << price << 1.0 << false << QStringLiteral("No reference value");
+    QTest::newRow("price converted") << price << 0.5 << true << QStringLiteral("Reference value: 50.00");
+    QTest::newRow("integer") << PropertyPointer(std::make_shared<CostPropertyInteger>(key("P_N"), 7, "pcs")) << 2.0
+                             << true << QStringLiteral("Reference value: 7");
+    QTest::newRow("text as stored") << PropertyPointer(std::make_shared<CostPropertyString>(key("P_T"), "x<y")) << 1.0
+                                    << true << QStringLiteral("Reference value: x<y");
+    QTest::newRow("no") << PropertyPointer(std::make_shared<CostPropertyBoolean>(key("P_F"), false)) << 1.0 << true
+                        << QStringLiteral("Reference value: No");
+    QTest::newRow("yes") << PropertyPointer(std::make_shared<CostPropertyBoolean>(key("P_F"), true)) << 1.0 << true
+                         << QStringLiteral("Reference value: Yes");
+    QTest::newRow("first choice") << material(0) << 1.0 << true << QStringLiteral("Reference value: Steel");
+    QTest::newRow("last choice") << material(1) << 1.0 << true << QStringLiteral("Reference value: Aluminium");
+    QTest::newRow("below the choices") << material(-1) << 1.0 << true << QStringLiteral("Reference value: ");
+    QTest::newRow("past the choices") << material(2) << 1.0 << true << QStringLiteral("Reference value: ");
+}
+
 void ReferenceComparisonTest::tooltip_texts()
 {
+    QFETCH(PropertyPointer, reference);
+    QFETCH(double, rate);
+    QFETCH(bool, withTranslator);
+    QFETCH(QString, tooltip);
     Comparison c;
-    QCOMPARE(c.tooltip(nullptr), std::string("No reference value"));
-    QCOMPARE(ProcPlanBaseQItemModel::getCompareToReferencePropertyTooltip(1.0, "EUR", nullptr, nullptr, nullptr),
-             std::string("No reference value"));
-
-    // Each kind as text: converted numbers, raw strings, yes/no, enumeration labels.
-    CostPropertyDouble price(key("P_Price"), 100.0, "usd");
-    QCOMPARE(c.tooltip(&price, 0.5), std::string("Reference value: 50.00"));
-    CostPropertyString text(key("P_Text"), "x<y");
-    QCOMPARE(c.tooltip(&text), std::string("Reference value: x<y"));
-    CostPropertyBoolean flag(key("P_Flag"), false);
-    QCOMPARE(c.tooltip(&flag), std::string("Reference value: No"));
-    CostPropertyEnum material(key("P_Material"), {"MAT_Steel", "MAT_Alu"}, 1);
-    QCOMPARE(c.tooltip(&material), std::string("Reference value: Aluminium"));
-    CostPropertyEnum lost(key("P_Material"), {"MAT_Steel", "MAT_Alu"}, -1);
-    QCOMPARE(c.tooltip(&lost), std::string("Reference value: "));
-
-    // Only the reference counts; the container form converts at rate 1.0.
     CostPropertyDouble shown(key("P_Price"), 1.0, "usd");
-    QCOMPARE(ProcPlanBaseQItemModel::getCompareToReferencePropertyTooltip(0.5, "EUR", &c.labels, &shown, &price),
-             c.tooltip(&price, 0.5));
+    // Only the reference counts, never the shown property.
+    QCOMPARE(QString::fromStdString(ProcPlanBaseQItemModel::getCompareToReferencePropertyTooltip(
+                 rate, "EUR", withTranslator ? &c.labels : nullptr, &shown, reference.get())),
+             tooltip);
+}
+
+void ReferenceComparisonTest::tooltip_forms()
+{
+    Comparison c;
+    // The container form converts at rate 1.0.
     auto container = PropertySignalContainer::make(std::make_shared<CostPropertyDouble>(key("P"), 100.0, "usd"));
     QCOMPARE(ProcPlanBaseQItemModel::getCompareToReferencePropertyTooltipPtr("CHF", &c.labels, nullptr, container),
              std::string("Reference value: 100.00"));
-    QCOMPARE(ProcPlanBaseQItemModel::getCompareToReferencePropertyTooltipPtr("CHF", &c.labels, nullptr, nullptr),
+    QCOMPARE(ProcPlanBaseQItemModel::getCompareToReferencePropertyTooltipPtr("CHF", &c.labels, container, nullptr),
              std::string("No reference value"));
 
-    // Rows shown doubled still compare and show the stored reference.
+    // Rows shown doubled still show the stored reference.
     c.model.enableReferenceComparison(true);
     const QModelIndex cell = c.addRow();
     CostPropertyDouble mine(key("P_Price"), 1.0, "mm");
@@ -89,23 +106,22 @@ void ReferenceComparisonTest::refreshing_a_cell()
     c.model.setData(cell, ChangedFlag | AttentionFlag | ReferenceMismatchFlag, StateFlagsRole);
     c.model.setData(cell, QStringLiteral("old"), Qt::ToolTipRole);
 
-    // Off: the tooltip is cleared, only bit 0x800 goes, and nothing is compared.
+    // Off: the tooltip is cleared, only the mismatch bit goes, and nothing is compared.
     ProcessPlanReferenceComparison::resetCallCount();
     c.model.updatePropertyReferenceComparisonAt(&c.controller, &mine, &other, cell, 0);
-    QCOMPARE(cell.data(Qt::ToolTipRole).toString(), QString());
+    QCOMPARE(cell.data(Qt::ToolTipRole), QVariant(QStringLiteral("")));
     QCOMPARE(cell.data(StateFlagsRole).toInt(), ChangedFlag | AttentionFlag);
     QCOMPARE(ProcessPlanReferenceComparison::callCount(), 0);
 
-    // On and different: the tooltip and the bit; the fifth argument plays no part.
+    // On: the tooltip and the bit follow the reference; the last argument plays no part.
     c.model.enableReferenceComparison(true);
     c.model.updatePropertyReferenceComparisonAt(&c.controller, &mine, &other, cell, 12345);
     QCOMPARE(cell.data(Qt::ToolTipRole).toString(), QStringLiteral("Reference value: 2.00"));
     QCOMPARE(cell.data(StateFlagsRole).toInt(), ChangedFlag | AttentionFlag | ReferenceMismatchFlag);
     c.model.updatePropertyReferenceComparisonAt(&c.controller, &mine, &equal, cell, -1);
-    QCOMPARE(cell.data(Qt::ToolTipRole).toString(), QString());
+    QCOMPARE(cell.data(Qt::ToolTipRole), QVariant(QStringLiteral("")));
     QCOMPARE(cell.data(StateFlagsRole).toInt(), ChangedFlag | AttentionFlag);
 
-    // A fresh cell without flags, and a missing reference.
     const QModelIndex fresh = c.addRow();
     c.model.updatePropertyReferenceComparisonAt(&c.controller, &mine, nullptr, fresh, 0);
     QCOMPARE(fresh.data(StateFlagsRole).toInt(), int(ReferenceMismatchFlag));
@@ -124,7 +140,6 @@ void ReferenceComparisonTest::german_texts()
     QCoreApplication::removeTranslator(&german);
     QCOMPARE(QString::fromStdString(yes), QStringLiteral("Referenzwert: Ja"));
     QCOMPARE(QString::fromStdString(none), QStringLiteral("Kein Referenzwert"));
-    QCOMPARE(c.tooltip(nullptr), std::string("No reference value"));
 }
 
 QTEST_MAIN(ReferenceComparisonTest)

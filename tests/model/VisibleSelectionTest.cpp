@@ -1,61 +1,32 @@
 #include "model/ProcPlanBaseQItemModel.h"
 
-#include "host/objects/PropertySignalContainer.h"
-#include "host/property/ScalarProperties.h"
-
-#include <QtTest>
-
-using namespace CCAPIBaseCommon;
-using namespace Velmaris;
+#include "support/PlanObjects.h"
 
 namespace {
 
 using Containers = std::vector<std::shared_ptr<PropertySignalContainer>>;
 
-struct ContainerShape
+// A container of a property with this key and display position; the rest as the letters say:
+// k the label key is hidden, p the property is hidden, w the container is withdrawn.
+std::shared_ptr<PropertySignalContainer> container(const std::string &name, int position, const std::string &hidden = {})
 {
-    std::string key;
-    int position;
-    bool keyVisible = true;
-    bool propertyVisible = true;
-    bool valid = true;
-};
-
-std::shared_ptr<PropertySignalContainer> container(const ContainerShape &shape)
-{
-    auto property = std::make_shared<CostPropertyBoolean>(
-        LabelKey(shape.key, "C", shape.position, shape.keyVisible), true);
-    property->setPropertyVisible(shape.propertyVisible);
+    const bool keyVisible = hidden.find('k') == std::string::npos;
+    auto property = std::make_shared<CostPropertyBoolean>(LabelKey(name, "C", position, keyVisible), true);
+    property->setPropertyVisible(hidden.find('p') == std::string::npos);
     auto result = PropertySignalContainer::make(property);
-    if (!shape.valid)
+    if (hidden.find('w') != std::string::npos)
         result->withdraw();
     return result;
 }
 
-Containers containers(std::initializer_list<ContainerShape> shapes)
-{
-    Containers result;
-    for (const ContainerShape &shape : shapes)
-        result.push_back(container(shape));
-    return result;
-}
-
-QStringList keys(const Containers &selected)
-{
-    QStringList result;
-    for (const auto &c : selected)
-        result << (c && c->getProperty()
-                       ? QString::fromStdString(c->getProperty()->getLabelKey()->getStringKey())
-                       : QStringLiteral("-"));
-    return result;
-}
-
-QStringList select(const Containers &input, bool useLabelKey, bool showAll)
+QStringList select(const Containers &input, bool byLabelKey, bool showAll)
 {
     ProcPlanBaseQItemModel::setShowAllProperties(showAll);
-    const QStringList result = keys(ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps(input, useLabelKey));
+    QStringList keys;
+    for (const auto &c : ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps(input, byLabelKey))
+        keys << (c && c->getProperty() ? QString::fromStdString(c->getProperty()->getLabelKey()->getStringKey()) : "-");
     ProcPlanBaseQItemModel::setShowAllProperties(false);
-    return result;
+    return keys;
 }
 
 } // namespace
@@ -65,57 +36,48 @@ class VisibleSelectionTest : public QObject
     Q_OBJECT
 
 private slots:
+    void selection_rules_data();
     void selection_rules();
     void ordering();
 };
 
+void VisibleSelectionTest::selection_rules_data()
+{
+    QTest::addColumn<bool>("byLabelKey");
+    QTest::addColumn<bool>("showAll");
+    QTest::addColumn<QStringList>("selected");
+    // By the label key the switch plays no part; by the property it shows everything, withdrawn included.
+    QTest::newRow("label key") << true << false << QStringList{"plain", "hiddenProperty"};
+    QTest::newRow("label key, show all") << true << true << QStringList{"plain", "hiddenProperty"};
+    QTest::newRow("property") << false << false << QStringList{"plain", "hiddenKey"};
+    QTest::newRow("property, show all") << false << true << QStringList{"plain", "hiddenKey", "hiddenProperty", "withdrawn"};
+}
+
 void VisibleSelectionTest::selection_rules()
 {
-    const Containers input = containers({
-        {"plain", 1},
-        {"hiddenKey", 2, false, true},
-        {"hiddenProperty", 3, true, false},
-        {"invalid", 4, true, true, false},
-    });
-
-    // By the label key: the switch plays no part.
-    const QStringList byKey{"plain", "hiddenProperty"};
-    QCOMPARE(select(input, true, false), byKey);
-    QCOMPARE(select(input, true, true), byKey);
-
-    // By the property: the switch shows everything, invalid containers included.
-    QCOMPARE(select(input, false, false), (QStringList{"plain", "hiddenKey"}));
-    QCOMPARE(select(input, false, true), (QStringList{"plain", "hiddenKey", "hiddenProperty", "invalid"}));
-
+    QFETCH(bool, byLabelKey);
+    QFETCH(bool, showAll);
+    const Containers input{container("withdrawn", 4, "w"), container("hiddenProperty", 3, "p"),
+                           container("hiddenKey", 2, "k"), container("plain", 1)};
+    QTEST(select(input, byLabelKey, showAll), "selected");
     // The output shares the input's containers and leaves the input alone.
-    ProcPlanBaseQItemModel::setShowAllProperties(false);
-    const Containers selected = ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps(input, true);
-    QCOMPARE(selected.front().get(), input.front().get());
-    QCOMPARE(input.front().use_count(), 2L);
+    QCOMPARE(ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps(input, true).front(), input.back());
     QCOMPARE(input.size(), std::size_t(4));
-    QVERIFY(ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps({}, false).empty());
 }
 
 void VisibleSelectionTest::ordering()
 {
-    // Display position ascending, negatives first, whatever the input order.
-    QCOMPARE(select(containers({{"five", 5}, {"minus", -1}, {"three", 3}}), true, false),
-             (QStringList{"minus", "three", "five"}));
-
-    // Equal positions both appear, next to each other.
-    const QStringList tied = select(containers({{"b", 2}, {"x", 1}, {"a", 2}, {"z", 3}}), true, false);
+    // Equal positions both appear, next to each other; negatives first.
+    const QStringList tied = select({container("b", 2), container("x", -1), container("a", 2), container("z", 3)}, true, false);
     QCOMPARE(tied.size(), 4);
-    QCOMPARE(tied.first(), QStringLiteral("x"));
-    QCOMPARE(tied.last(), QStringLiteral("z"));
+    QCOMPARE(tied.first() + tied.last(), QStringLiteral("xz"));
     QCOMPARE((QSet<QString>{tied[1], tied[2]}), (QSet<QString>{"a", "b"}));
 
     // Show-all selects containers without a property, or no container at all: they go last.
-    Containers withEmpty = containers({{"late", 9}});
-    withEmpty.insert(withEmpty.begin(), PropertySignalContainer::make(nullptr));
-    withEmpty.insert(withEmpty.begin(), nullptr);
-    withEmpty.push_back(container({"early", -5}));
+    const Containers withEmpty{nullptr, PropertySignalContainer::make(nullptr), container("late", 9), container("early", -5)};
     QCOMPARE(select(withEmpty, false, true), (QStringList{"early", "late", "-", "-"}));
     QCOMPARE(select(withEmpty, false, false), (QStringList{"early", "late"}));
+    QVERIFY(ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps({}, false).empty());
 }
 
 QTEST_MAIN(VisibleSelectionTest)
