@@ -1,24 +1,15 @@
 // What the library relies on in the host stand-in: exact undo, refused misfits, reference
 // equality, the spin-box record's wire form, live style values and translated texts.
-#include "host/access/DataBaseControl.h"
-#include "host/commands/SetPropertyCommands.h"
-#include "host/comparison/ProcessPlanReferenceComparison.h"
-#include "host/objects/ProcessLayout.h"
-#include "host/property/NumericProperties.h"
-#include "host/property/ScalarProperties.h"
 #include "host/translation/Translator.h"
 #include "host/widgets/StyleHelpers.h"
-#include "host/widgets/VLDoubleSpinBoxData.h"
 
 #include "support/OneTextTranslator.h"
+#include "support/PlanObjects.h"
 
 #include <QApplication>
-#include <QtTest>
 
 #include <cmath>
 
-using namespace CCAPIBaseCommon;
-using namespace Velmaris;
 using Comparison = ProcessPlanReferenceComparison;
 
 class HostContractTest : public QObject
@@ -38,7 +29,7 @@ void HostContractTest::commands_undo_exactly_and_refuse_misfits()
 {
     CCAPIAccess::DataBaseControl labels;
     auto layout = std::make_shared<ProcessLayout>(&labels);
-    CostPropertyString name(LabelKey("P", "C"), "old");
+    CostPropertyString name(key("P"), "old");
     name.setNoValue(true);
     SetPropertyStringValueCmd rename(layout, &name, "new");
     QVERIFY(!rename.undo());
@@ -49,8 +40,8 @@ void HostContractTest::commands_undo_exactly_and_refuse_misfits()
     QVERIFY(rename.redo());
     QCOMPARE(name.getValue(), std::string("new"));
 
-    CostPropertyEnum choice(LabelKey("P", "C"), {"A", "B"}, 0);
-    CostPropertyInteger count(LabelKey("P", "C"), 5);
+    CostPropertyEnum choice(key("P"), {"A", "B"}, 0);
+    CostPropertyInteger count(key("P"), 5);
     for (const std::shared_ptr<CommandBase> &misfit : std::vector<std::shared_ptr<CommandBase>>{
              std::make_shared<SetPropertyEnumValueCmd>(layout, &choice, 2, false),
              std::make_shared<SetPropertyDoubleValueCmd>(layout, &count, 2.5, false),
@@ -64,10 +55,10 @@ void HostContractTest::commands_undo_exactly_and_refuse_misfits()
 
 void HostContractTest::reference_equality()
 {
-    CostPropertyDouble one(LabelKey("P", "C"), 1.0);
-    CostPropertyDouble same(LabelKey("P", "C"), 1.0);
-    CostPropertyDouble other(LabelKey("P", "C"), 2.0);
-    CostPropertyInteger integerOne(LabelKey("P", "C"), 1);
+    CostPropertyDouble one(key("P"), 1.0);
+    CostPropertyDouble same(key("P"), 1.0);
+    CostPropertyDouble other(key("P"), 2.0);
+    CostPropertyInteger integerOne(key("P"), 1);
     QVERIFY(Comparison::isPropertyEqual(&one, &same, nullptr));
     QVERIFY(!Comparison::isPropertyEqual(&one, &other, nullptr));
     QVERIFY(!Comparison::isPropertyEqual(&one, &integerOne, nullptr));
@@ -77,8 +68,8 @@ void HostContractTest::reference_equality()
     QVERIFY(!Comparison::isPropertyEqual(&one, &same, nullptr));
     other.setNoValue(true);
     QVERIFY(Comparison::isPropertyEqual(&one, &other, nullptr));
-    CostPropertyDouble nan1(LabelKey("P", "C"), std::nan(""));
-    CostPropertyDouble nan2(LabelKey("P", "C"), std::nan(""));
+    CostPropertyDouble nan1(key("P"), std::nan(""));
+    CostPropertyDouble nan2(key("P"), std::nan(""));
     QVERIFY(Comparison::isPropertyEqual(&nan1, &nan2, nullptr));
 }
 
@@ -99,24 +90,15 @@ void HostContractTest::spin_box_data_travels_by_name_in_a_fixed_order()
     const QVariant variant(QMetaType::type("VLDoubleSpinBoxData"), &data);
     QCOMPARE(variant.userType(), VLDoubleSpinBoxData::metaTypeId());
 
-    // Streamed inside a variant, each field in its place, keyboard tracking left out.
+    // Inside a variant: its name, then each field in its place, keyboard tracking left out.
     QByteArray bytes;
+    QByteArray expected;
     QDataStream out(&bytes, QIODevice::WriteOnly);
+    QDataStream fields(&expected, QIODevice::WriteOnly);
     out << variant;
-    QDataStream raw(bytes);
-    quint32 type;
-    qint8 isNull;
-    QByteArray name;
-    double minimum, maximum, step, factor;
-    qint32 length, decimals, flags;
-    QString suffix, prefix, special;
-    raw >> type >> isNull >> name >> minimum >> maximum >> step >> length >> decimals >> suffix >> prefix >> special
-        >> factor >> flags;
-    QVERIFY(raw.status() == QDataStream::Ok && raw.atEnd());
-    QCOMPARE(name, QByteArray("VLDoubleSpinBoxData", int(sizeof "VLDoubleSpinBoxData"))); // with its NUL
-    QCOMPARE(std::make_tuple(minimum, maximum, step, factor), std::make_tuple(-2.5, 99.0, 0.5, 2.0));
-    QCOMPARE(std::make_tuple(length, decimals, flags), std::make_tuple(12, 3, 7));
-    QCOMPARE(QStringList({suffix, prefix, special}), QStringList({"mm", "≈", "auto"}));
+    fields << quint32(QMetaType::User) << qint8(0) << "VLDoubleSpinBoxData" << -2.5 << 99.0 << 0.5 << qint32(12)
+           << qint32(3) << QStringLiteral("mm") << QStringLiteral("≈") << QStringLiteral("auto") << 2.0 << qint32(7);
+    QCOMPARE(bytes, expected);
     QVariant read;
     QDataStream in(bytes);
     in >> read;

@@ -33,31 +33,21 @@ class ModelStructureTest : public QObject
     Q_OBJECT
 
 private slots:
-    void settings();
+    void defaults_and_shared_control();
     void category_rows();
     void category_rows_follow_host_changes();
     void category_row_of_a_container();
     void label_cell_data();
     void label_cell();
-    void label_cell_translation_and_mark();
+    void label_cell_translated();
 };
 
-void ModelStructureTest::settings()
+void ModelStructureTest::defaults_and_shared_control()
 {
     ProcPlanBaseQItemModel model;
     QCOMPARE(model.exchangeRate().rate, 1.0);
     QCOMPARE(model.exchangeRate().currency, std::string("EUR"));
-    QVERIFY(!model.referenceComparisonEnabled());
-    QVERIFY(!model.parent());
-    QCOMPARE(QByteArray(model.metaObject()->className()), QByteArray("Velmaris::ProcPlanBaseQItemModel"));
-
-    ProcPlanBaseQItemModel::ExchangeRate chf{0.8, "CHF"};
-    model.setExchangeRate(chf);
-    chf.rate = 2.0;
-    QCOMPARE(model.exchangeRate().rate, 0.8);
-    model.enableReferenceComparison(true);
-    QVERIFY(model.referenceComparisonEnabled());
-
+    QVERIFY(!model.referenceComparisonEnabled() && !model.parent());
     // The model holds a share of the control and gives it up on replacement and destruction.
     auto control = std::make_shared<NoFactoryControl>();
     {
@@ -68,11 +58,6 @@ void ModelStructureTest::settings()
         shared.setDesignDefinitionControl(control);
     }
     QCOMPARE(control.use_count(), 1L);
-
-    ProcPlanBaseQItemModel::setShowAllProperties(true);
-    QVERIFY(ProcPlanBaseQItemModel::getShowAllProperties());
-    ProcPlanBaseQItemModel::setShowAllProperties(false);
-    QVERIFY(!ProcPlanBaseQItemModel::getShowAllProperties());
 }
 
 void ModelStructureTest::category_rows()
@@ -160,40 +145,43 @@ void ModelStructureTest::label_cell_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<bool>("editable");
+    QTest::addColumn<bool>("marked");
     QTest::addColumn<QVariant>("tooltip");
     const QString thirty(30, QLatin1Char('x'));
     const QString thirtyOne(31, QLatin1Char('y'));
-    // Sixteen two-byte characters: 32 bytes, long although only 16 characters.
-    const QString umlauts(16, QChar(0xe4));
-    QTest::newRow("30 bytes, no tooltip") << thirty << true << QVariant();
-    QTest::newRow("31 bytes, itself") << thirtyOne << true << QVariant(thirtyOne);
-    QTest::newRow("bytes count, not characters") << umlauts << true << QVariant(umlauts);
-    QTest::newRow("short, not editable") << QStringLiteral("Rate") << false << QVariant(QStringLiteral("Rate not editable"));
-    QTest::newRow("long, not editable") << thirtyOne << false << QVariant(thirtyOne + QStringLiteral(" not editable"));
+    const QString umlauts(16, QChar(0xe4)); // 32 bytes in 16 characters
+    QTest::newRow("30 bytes, no tooltip") << thirty << true << false << QVariant();
+    QTest::newRow("31 bytes, itself") << thirtyOne << true << true << QVariant(thirtyOne);
+    QTest::newRow("bytes count, not characters") << umlauts << true << false << QVariant(umlauts);
+    QTest::newRow("short, not editable") << "Rate" << false << true << QVariant(QStringLiteral("Rate not editable"));
+    QTest::newRow("long, not editable") << thirtyOne << false << false << QVariant(thirtyOne + " not editable");
 }
 
 void ModelStructureTest::label_cell()
 {
     QFETCH(QString, label);
     QFETCH(bool, editable);
-    QFETCH(QVariant, tooltip);
+    QFETCH(bool, marked);
     CCAPIAccess::DataBaseControl db;
     db.setLabel("P_Key", label.toStdString());
     Categories c;
     c.model.item(c.row("C"))->appendRow(new QStandardItem);
     const QModelIndex cell = c.model.index(0, 0, c.model.index(0, 0));
+    const LabelKey labelKey = LabelKey("P_Key", "C").setEditable(editable);
+    c.model.generateLabelQitem(&db, &labelKey, cell, marked);
+    c.model.generateLabelQitem(&db, &labelKey, cell, false); // a mark stays once set
 
-    const LabelKey key = LabelKey("P_Key", "C").setEditable(editable);
-    c.model.generateLabelQitem(&db, &key, cell, false);
     QCOMPARE(cell.data(Qt::DisplayRole).toString(), label);
-    QCOMPARE(cell.data(Qt::ToolTipRole), tooltip);
+    QTEST(cell.data(Qt::ToolTipRole), "tooltip");
+    QCOMPARE(cell.data(MarkedLabelRole), marked ? QVariant(true) : QVariant());
     QCOMPARE(cell.data(ReadOnlyRole), QVariant(true));
     QCOMPARE(c.model.getPropertyKeyAtIndex(cell), std::string("P_Key"));
     QCOMPARE(c.model.getPropertyParentIdAtIndex(cell), 0);
-    QVERIFY(!cell.data(MarkedLabelRole).isValid());
+    c.model.generateLabelQitem(&db, &labelKey, QModelIndex(), true);
+    QCOMPARE(c.model.rowCount(), 1);
 }
 
-void ModelStructureTest::label_cell_translation_and_mark()
+void ModelStructureTest::label_cell_translated()
 {
     CCAPIAccess::DataBaseControl db;
     db.setLabel("P_Fixed", "Rate");
@@ -201,19 +189,11 @@ void ModelStructureTest::label_cell_translation_and_mark()
     c.model.item(c.row("C"))->appendRow(new QStandardItem);
     const QModelIndex cell = c.model.index(0, 0, c.model.index(0, 0));
     const LabelKey fixed = LabelKey("P_Fixed", "C").setEditable(false);
-
     OneTextTranslator german("Velmaris::ProcPlanBaseQItemModel", " not editable", QStringLiteral(" nicht editierbar"));
     QCoreApplication::installTranslator(&german);
     c.model.generateLabelQitem(&db, &fixed, cell, true);
     QCoreApplication::removeTranslator(&german);
     QCOMPARE(cell.data(Qt::ToolTipRole).toString(), QStringLiteral("Rate nicht editierbar"));
-    QCOMPARE(cell.data(MarkedLabelRole), QVariant(true));
-
-    // A mark stays when the label is filled again unmarked; an invalid cell takes nothing.
-    c.model.generateLabelQitem(&db, &fixed, cell, false);
-    QCOMPARE(cell.data(MarkedLabelRole), QVariant(true));
-    c.model.generateLabelQitem(&db, &fixed, QModelIndex(), true);
-    QCOMPARE(c.model.rowCount(), 1);
 }
 
 QTEST_MAIN(ModelStructureTest)
