@@ -129,7 +129,7 @@ void RandomizedPopulationTest::category_lookup_survives_random_row_churn()
             found = model.index(row, 0).data(ProcPlanBaseQItemModel::s_tsKeyRole).toString() == key ? row : found;
         return found;
     };
-    for (int step = 0; step < 1500; ++step) {
+    for (int step = 0; step < 600; ++step) {
         const std::string key = "CAT_" + std::to_string(random.between(0, 12));
         const int rows = model.rowCount();
         switch (random.between(0, 6)) {
