@@ -20,8 +20,13 @@ QString causeOf(int error)
     case EFBIG: return QStringLiteral("file size limit exceeded");
     case ENOSPC: return QStringLiteral("no space left on device");
     case EDQUOT: return QStringLiteral("disk quota exceeded");
-    default: return QString::fromLocal8Bit(std::strerror(error));
+    default: break;
     }
+    // Lower case like the causes above, as it follows a colon within the message.
+    QString cause = QString::fromLocal8Bit(std::strerror(error));
+    if (!cause.isEmpty())
+        cause[0] = cause.at(0).toLower();
+    return cause;
 }
 
 bool writeAll(int descriptor, const QByteArray &bytes)
