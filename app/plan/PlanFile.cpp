@@ -73,7 +73,7 @@ public:
         return m_value->get_ref<const std::string &>();
     }
     QString text() const { return QString::fromStdString(utf8()); }
-    // Label keys end at NUL where the host libraries meet C strings.
+    // Label keys reach the host's translators, which need not keep what follows a NUL.
     const std::string &key() const
     {
         const std::string &key = utf8();
