@@ -17,6 +17,9 @@ EditorRun runEditor(const QStringList &arguments)
         editor.waitForFinished();
         return {false, -1, {}, QStringLiteral("no end within 20 s")};
     }
-    return {editor.exitStatus() == QProcess::NormalExit, editor.exitCode(),
-            QString::fromUtf8(editor.readAllStandardOutput()), QString::fromUtf8(editor.readAllStandardError())};
+    // Whole, as Qt 5 ends a QByteArray's text at NUL.
+    const QByteArray output = editor.readAllStandardOutput();
+    const QByteArray errors = editor.readAllStandardError();
+    return {editor.exitStatus() == QProcess::NormalExit, editor.exitCode(), QString::fromUtf8(output, output.size()),
+            QString::fromUtf8(errors, errors.size())};
 }
