@@ -70,7 +70,8 @@ QString description(const std::string &what, const std::string &lastRead)
     const QString quotedRead = QLatin1Char('\'') + QString::fromStdString(lastRead) + QLatin1Char('\'');
     const int at = text.lastIndexOf(quotedRead);
     if (at >= 0)
-        text.replace(at, quotedRead.size(), QLatin1Char('\'') + excerpt(QString::fromStdString(lastRead)) + QLatin1Char('\''));
+        text.replace(at, quotedRead.size(),
+                     QLatin1Char('\'') + excerpt(QString::fromStdString(lastRead)) + QLatin1Char('\''));
     return QStringLiteral("not valid JSON: %1").arg(escaped(text));
 }
 

@@ -60,7 +60,11 @@ QString failureOf(const QString &path, const EditorRun &run)
                          && run.errors.indexOf(QLatin1Char('\n')) == run.errors.size() - 1;
     if (run.exitedNormally && (refused || (run.exitCode == 0 && run.errors.isEmpty())))
         return {};
-    return QStringLiteral("%1: exit %2, normal end %3:\n%4").arg(path).arg(run.exitCode).arg(run.exitedNormally).arg(run.errors);
+    return QStringLiteral("%1: exit %2, normal end %3:\n%4")
+        .arg(path)
+        .arg(run.exitCode)
+        .arg(run.exitedNormally)
+        .arg(run.errors);
 }
 
 } // namespace
@@ -77,7 +81,8 @@ void PlanFuzzTest::mutated_plans_are_shown_or_refused_in_one_line()
 {
     QStringList seeds;
     for (int i = 0; i < s_goodPlanWeight; ++i)
-        seeds << QStringLiteral(":/plans/sample-plan.json") << QStringLiteral(VELMARIS_TEST_DATA_DIR "/good/unicode-and-every-state.json");
+        seeds << QStringLiteral(":/plans/sample-plan.json")
+              << QStringLiteral(VELMARIS_TEST_DATA_DIR "/good/unicode-and-every-state.json");
     const QDir bad(QStringLiteral(VELMARIS_TEST_DATA_DIR "/bad"));
     for (const QString &name : bad.entryList({QStringLiteral("*.json"), QStringLiteral("*.txt")}, QDir::Files))
         seeds.push_back(bad.filePath(name));
