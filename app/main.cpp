@@ -9,6 +9,7 @@
 #include <QTextStream>
 #include <QTranslator>
 
+#include <csignal>
 #include <memory>
 
 using namespace VelmarisEditor;
@@ -37,6 +38,9 @@ void installTranslations(QApplication &application, const QString &language)
 
 int main(int argc, char **argv)
 {
+    // A write beyond the file-size limit then fails with EFBIG, which saving reports, instead of
+    // killing the editor with the user's unsaved edits.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmaris-editor"));
     // The library measures values in the application's own font.

@@ -4,19 +4,25 @@
 #include "host/property/NumericProperties.h"
 #include "host/property/ScalarProperties.h"
 
+#include "app/plan/Excerpt.h"
+#include "app/plan/FileReplacement.h"
+#include "app/plan/StrictJson.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSet>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <set>
 #include <utility>
 
 using namespace CCAPIBaseCommon;
+using Json = nlohmann::json;
 
 namespace VelmarisEditor {
 
@@ -34,84 +40,114 @@ struct Refusal
     QString problem;
 };
 
-// A JSON value together with where it stands in the file, for messages.
+// A JSON value together with where it stands in the file, for messages; null when missing.
 class Node
 {
 public:
-    Node(QJsonValue value, QString place) : m_value(std::move(value)), m_place(std::move(place)) {}
+    Node(const Json *value, QString place) : m_value(value), m_place(std::move(place)) {}
 
-    const QString &place() const { return m_place; }
     [[noreturn]] void refuse(const QString &problem) const { throw Refusal{m_place, problem}; }
 
-    bool has(const char *name) const { return object().contains(QLatin1String(name)); }
-    Node operator[](const char *name) const
+    bool has(const std::string &name) const { return object().contains(name); }
+    Node operator[](const std::string &name) const
     {
-        return Node(object().value(QLatin1String(name)), m_place.isEmpty() ? QString::fromLatin1(name)
-                                                                            : m_place + QLatin1Char('.') + QLatin1String(name));
+        const auto found = object().find(name);
+        const QString shown = excerpt(QString::fromStdString(name));
+        return Node(found == object().end() ? nullptr : &*found,
+                    m_place.isEmpty() ? shown : m_place + QLatin1Char('.') + shown);
     }
-    Node at(int i) const { return Node(array().at(i), m_place + QStringLiteral("[%1]").arg(i)); }
-    int size() const { return array().size(); }
+    Node at(int i) const { return Node(&array().at(static_cast<std::size_t>(i)), m_place + QStringLiteral("[%1]").arg(i)); }
+    int size() const { return static_cast<int>(array().size()); }
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> result;
+        for (const auto &member : object().items())
+            result.push_back(member.key());
+        return result;
+    }
 
-    QJsonObject object() const
+    const std::string &utf8() const
     {
-        if (!m_value.isObject())
-            refuse(expected("an object"));
-        return m_value.toObject();
-    }
-    QJsonArray array() const
-    {
-        if (!m_value.isArray())
-            refuse(expected("a list"));
-        return m_value.toArray();
-    }
-    QString text() const
-    {
-        if (!m_value.isString())
+        if (!is(&Json::is_string))
             refuse(expected("a text"));
-        return m_value.toString();
+        return m_value->get_ref<const std::string &>();
     }
-    std::string utf8() const { return text().toStdString(); }
+    QString text() const { return QString::fromStdString(utf8()); }
+    // Label keys reach the host's translators, which need not keep what follows a NUL.
+    const std::string &key() const
+    {
+        const std::string &key = utf8();
+        if (key.find('\0') != std::string::npos)
+            refuse(QStringLiteral("the key \"%1\" holds a NUL character").arg(excerpt(text())));
+        return key;
+    }
     bool flag() const
     {
-        if (!m_value.isBool())
+        if (!is(&Json::is_boolean))
             refuse(expected("true or false"));
-        return m_value.toBool();
+        return m_value->get<bool>();
     }
     double number() const
     {
-        if (!m_value.isDouble())
+        if (!is(&Json::is_number))
             refuse(expected("a number"));
-        const double value = m_value.toDouble();
-        if (!std::isfinite(value))
-            refuse(QStringLiteral("the number is too large"));
-        return value;
+        return m_value->get<double>();
     }
     int whole() const
     {
+        // Integers are checked as written: through a double a huge one could look whole and in range.
+        if (is(&Json::is_number_integer)) {
+            const bool fits = is(&Json::is_number_unsigned)
+                                  ? m_value->get<std::uint64_t>() <= std::numeric_limits<int>::max()
+                                  : m_value->get<std::int64_t>() >= std::numeric_limits<int>::min()
+                                        && m_value->get<std::int64_t>() <= std::numeric_limits<int>::max();
+            if (!fits)
+                refuseOutOfRange(QString::fromStdString(m_value->dump()));
+            return m_value->get<int>();
+        }
         const double value = number();
         if (value != std::trunc(value))
             refuse(QStringLiteral("expected a whole number, found %1").arg(value));
         if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-            refuse(QStringLiteral("the whole number %1 is out of range").arg(value));
+            refuseOutOfRange(QString::number(value));
         return static_cast<int>(value);
     }
 
     bool flagOr(const char *name, bool fallback) const { return has(name) ? (*this)[name].flag() : fallback; }
-    double numberOr(const char *name, double fallback) const { return has(name) ? (*this)[name].number() : fallback; }
     std::string utf8Or(const char *name, const std::string &fallback) const
     {
         return has(name) ? (*this)[name].utf8() : fallback;
     }
 
 private:
+    bool is(bool (Json::*test)() const noexcept) const { return m_value && (m_value->*test)(); }
+
+    const Json &object() const
+    {
+        if (!is(&Json::is_object))
+            refuse(expected("an object"));
+        return *m_value;
+    }
+    const Json &array() const
+    {
+        if (!is(&Json::is_array))
+            refuse(expected("a list"));
+        return *m_value;
+    }
+
+    [[noreturn]] void refuseOutOfRange(const QString &shown) const
+    {
+        refuse(QStringLiteral("the whole number %1 is out of range").arg(shown));
+    }
+
     QString expected(const char *what) const
     {
-        if (m_value.isUndefined())
+        if (!m_value)
             return QStringLiteral("missing, expected %1").arg(QLatin1String(what));
         return QStringLiteral("expected %1").arg(QLatin1String(what));
     }
 
-    QJsonValue m_value;
+    const Json *m_value;
     QString m_place;
 };
 
@@ -134,23 +170,30 @@ PropertyValue valueOf(const Node &value, const QString &kind, const std::vector<
         return value.utf8();
     if (kind == QLatin1String("boolean"))
         return value.flag();
-    const std::string key = value.utf8();
+    const std::string &key = value.key();
     for (std::size_t i = 0; i < allowed.size(); ++i) {
         if (allowed[i] == key)
             return static_cast<int>(i);
     }
-    value.refuse(QStringLiteral("value \"%1\" is not one of the allowed values").arg(value.text()));
+    value.refuse(QStringLiteral("value \"%1\" is not one of the allowed values").arg(excerpt(value.text())));
 }
 
 std::shared_ptr<BaseProperty> readProperty(const Node &node)
 {
-    const LabelKey key(node["key"].utf8(), node["category"].utf8(),
+    const LabelKey key(node["key"].key(), node["category"].key(),
                        node.has("position") ? node["position"].whole() : 0, node.flagOr("visible", true),
                        node.flagOr("labelEditable", true));
     const QString kind = node["kind"].text();
     const std::string unit = node.utf8Or("unit", {});
-    const double min = node.numberOr("min", std::numeric_limits<double>::lowest());
-    const double max = node.numberOr("max", std::numeric_limits<double>::max());
+    // An integer property keeps its bounds as int, so they must be whole numbers that fit one.
+    const bool integral = kind == QLatin1String("integer");
+    const auto bound = [&node, integral](const char *name, double unbounded) -> double {
+        if (!node.has(name))
+            return unbounded;
+        return integral ? node[name].whole() : node[name].number();
+    };
+    const double min = bound("min", integral ? std::numeric_limits<int>::min() : std::numeric_limits<double>::lowest());
+    const double max = bound("max", integral ? std::numeric_limits<int>::max() : std::numeric_limits<double>::max());
     if (min > max)
         node["min"].refuse(QStringLiteral("min %1 is greater than max %2").arg(min).arg(max));
 
@@ -185,17 +228,16 @@ std::shared_ptr<BaseProperty> readProperty(const Node &node)
         if (kind == QLatin1String("enum")) {
             const Node values = node["values"];
             for (int i = 0; i < values.size(); ++i)
-                allowed.push_back(values.at(i).utf8());
+                allowed.push_back(values.at(i).key());
         } else if (kind != QLatin1String("integer") && kind != QLatin1String("double")
                    && kind != QLatin1String("string") && kind != QLatin1String("boolean")) {
-            node["kind"].refuse(QStringLiteral("unknown property kind \"%1\"").arg(kind));
+            node["kind"].refuse(QStringLiteral("unknown property kind \"%1\"").arg(excerpt(kind)));
         }
         const Node automaticNode = node.has("automatic") ? node["automatic"] : node["value"];
         const PropertyValue automatic = valueOf(automaticNode, kind, allowed);
         if (kind == QLatin1String("integer"))
             property = std::make_shared<CostPropertyInteger>(key, std::get<int>(automatic), unit,
-                                                             static_cast<int>(std::max<double>(min, std::numeric_limits<int>::min())),
-                                                             static_cast<int>(std::min<double>(max, std::numeric_limits<int>::max())));
+                                                             static_cast<int>(min), static_cast<int>(max));
         else if (kind == QLatin1String("double"))
             property = std::make_shared<CostPropertyDouble>(key, std::get<double>(automatic), unit, min, max);
         else if (kind == QLatin1String("string"))
@@ -220,7 +262,7 @@ std::shared_ptr<BaseProperty> readProperty(const Node &node)
 std::shared_ptr<CCAPIProcessLayout::TSObject> ownerOf(const Node &node)
 {
     const QString kind = node["kind"].text();
-    const std::string type = node["type"].utf8();
+    const std::string &type = node["type"].key();
     const std::string name = node.utf8Or("name", {});
     if (kind == QLatin1String("feature"))
         return std::make_shared<CCAPIProcessLayout::BaseFeature>(type, name);
@@ -228,7 +270,7 @@ std::shared_ptr<CCAPIProcessLayout::TSObject> ownerOf(const Node &node)
         return std::make_shared<CCAPIProcessLayout::BaseBaseAssembly>(type, name);
     if (kind == QLatin1String("operation") || kind == QLatin1String("tool"))
         return std::make_shared<CCAPIProcessLayout::TSObject>(type, name);
-    node["kind"].refuse(QStringLiteral("unknown object kind \"%1\"").arg(kind));
+    node["kind"].refuse(QStringLiteral("unknown object kind \"%1\"").arg(excerpt(kind)));
 }
 
 void readPlan(const Node &root, PlanDocument &plan)
@@ -239,13 +281,11 @@ void readPlan(const Node &root, PlanDocument &plan)
         root["version"].refuse(QStringLiteral("version %1 is not supported (expected %2)")
                                    .arg(root["version"].whole()).arg(s_version));
     if (root.has("labels")) {
-        const QJsonObject languages = root["labels"].object();
-        for (auto language = languages.begin(); language != languages.end(); ++language) {
-            const Node table = root["labels"][language.key().toUtf8().constData()];
-            const QJsonObject entries = table.object();
-            for (auto entry = entries.begin(); entry != entries.end(); ++entry)
-                plan.labels.setLabel(entry.key().toStdString(), table[entry.key().toUtf8().constData()].utf8(),
-                                     language.key().toStdString());
+        const Node labels = root["labels"];
+        for (const std::string &language : labels.names()) {
+            const Node table = labels[language];
+            for (const std::string &key : table.names())
+                plan.labels.setLabel(key, table[key].utf8(), language);
         }
     }
     QSet<int> ids;
@@ -260,36 +300,19 @@ void readPlan(const Node &root, PlanDocument &plan)
         object.kind = node["kind"].utf8();
         object.owner = ownerOf(node);
         object.object = std::make_shared<Velmaris::Object>(object.id);
-        QSet<QString> keys;
+        std::set<std::string> keys;
         const Node properties = node["properties"];
         for (int p = 0; p < properties.size(); ++p) {
             const Node description = properties.at(p);
-            const QString key = description["key"].text();
-            if (keys.contains(key))
-                description["key"].refuse(QStringLiteral("duplicate property key \"%1\"").arg(key));
-            keys.insert(key);
+            if (!keys.insert(description["key"].key()).second)
+                description["key"].refuse(QStringLiteral("duplicate property key \"%1\"")
+                                              .arg(excerpt(description["key"].text())));
             std::shared_ptr<BaseProperty> property = readProperty(description);
             property->setOwnerObject(object.owner.get());
             object.properties.push_back(Velmaris::PropertySignalContainer::make(property, object.object));
         }
         plan.objects.push_back(std::move(object));
     }
-}
-
-// JSON lines and columns count from 1, like an editor shows them.
-QString lineAndColumn(const QByteArray &json, int offset)
-{
-    int line = 1;
-    int column = 1;
-    for (int i = 0; i < offset && i < json.size(); ++i) {
-        if (json.at(i) == '\n') {
-            ++line;
-            column = 1;
-        } else {
-            ++column;
-        }
-    }
-    return QStringLiteral("line %1, column %2").arg(line).arg(column);
 }
 
 QJsonValue jsonOf(const PropertyValue &value, const std::vector<std::string> *allowed)
@@ -376,26 +399,25 @@ QJsonObject jsonOf(const BaseProperty &property)
 
 QString PlanError::message() const
 {
-    return place.isEmpty() ? QStringLiteral("%1: %2").arg(file, problem)
-                           : QStringLiteral("%1: %2: %3").arg(file, place, problem);
+    return place.isEmpty() ? QStringLiteral("%1: %2").arg(escaped(file), problem)
+                           : QStringLiteral("%1: %2: %3").arg(escaped(file), place, problem);
 }
 
 std::unique_ptr<PlanDocument> parsePlan(const QByteArray &json, const QString &sourceName, PlanError *error)
 {
-    QJsonParseError syntax;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &syntax);
-    if (syntax.error != QJsonParseError::NoError) {
-        *error = {sourceName, lineAndColumn(json, syntax.offset),
-                  QStringLiteral("not valid JSON: %1").arg(syntax.errorString())};
+    JsonRefusal syntax;
+    const std::optional<Json> document = parseStrictJson(json, &syntax);
+    if (!document) {
+        *error = {sourceName, syntax.place, syntax.problem};
         return nullptr;
     }
-    if (!document.isObject()) {
+    if (!document->is_object()) {
         *error = {sourceName, QString(), QStringLiteral("expected a plan object at the top")};
         return nullptr;
     }
     auto plan = std::make_unique<PlanDocument>();
     try {
-        readPlan(Node(document.object(), QString()), *plan);
+        readPlan(Node(&*document, QString()), *plan);
     } catch (const Refusal &refusal) {
         *error = {sourceName, refusal.place, refusal.problem};
         return nullptr;
@@ -461,17 +483,11 @@ QByteArray serializePlan(const PlanDocument &plan)
 
 bool savePlan(const PlanDocument &plan, const QString &path, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("%1: cannot be written: %2").arg(path, file.errorString());
-        return false;
-    }
-    const QByteArray bytes = serializePlan(plan);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("%1: cannot be written: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    QString cause;
+    if (replaceFile(path, serializePlan(plan), &cause))
+        return true;
+    *error = QStringLiteral("%1: cannot be written: %2").arg(escaped(path), cause);
+    return false;
 }
 
 } // namespace VelmarisEditor

@@ -1,3 +1,5 @@
+#include "EditorRun.h"
+
 #include "app/plan/PlanFile.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/PropertyDelegate.h"
@@ -9,7 +11,6 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
@@ -84,8 +85,6 @@ int propertyRows(MainWindow &window)
         rows += window.propertyModel().rowCount(window.propertyModel().index(c, 0));
     return rows;
 }
-
-QString editorBinary() { return QStringLiteral(VELMARIS_EDITOR_BINARY); }
 
 } // namespace
 
@@ -203,36 +202,31 @@ void EditorTest::command_line()
         QVERIFY(broken.open(QIODevice::WriteOnly));
         broken.write(s_plan.left(200));
     }
-    const auto run = [](const QStringList &arguments) {
-        QProcess process;
-        process.start(editorBinary(), arguments);
-        process.waitForFinished(30000);
-        return std::make_tuple(process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                               QString::fromUtf8(process.readAllStandardError()));
-    };
-
-    const auto [dumpCode, dumpOut, dumpErr] = run({QStringLiteral("--plan"), good, QStringLiteral("--dump")});
+    const auto [dumpEnded, dumpCode, dumpOut, dumpErr] =
+        runEditor({QStringLiteral("--plan"), good, QStringLiteral("--dump")});
     QCOMPARE(dumpCode, 0);
     QVERIFY2(dumpOut.contains(QStringLiteral("  Rate = 100")), qPrintable(dumpOut + dumpErr));
     QVERIFY(dumpOut.contains(QStringLiteral("  Count = 3 (read-only)")));
     QVERIFY(dumpOut.startsWith(QStringLiteral("Cost\n")));
 
-    const auto [deCode, deOut, deErr] = run({QStringLiteral("--plan"), good, QStringLiteral("--dump"),
-                                             QStringLiteral("--lang"), QStringLiteral("de"),
-                                             QStringLiteral("--currency"), QStringLiteral("CHF")});
+    const auto [deEnded, deCode, deOut, deErr] =
+        runEditor({QStringLiteral("--plan"), good, QStringLiteral("--dump"), QStringLiteral("--lang"), QStringLiteral("de"),
+                   QStringLiteral("--currency"), QStringLiteral("CHF")});
     QCOMPARE(deCode, 0);
     QVERIFY2(deOut.contains(QStringLiteral("  Satz = 95")), qPrintable(deOut + deErr));
 
-    const auto [badCode, badOut, badErr] = run({QStringLiteral("--plan"), bad, QStringLiteral("--dump")});
+    const auto [badEnded, badCode, badOut, badErr] =
+        runEditor({QStringLiteral("--plan"), bad, QStringLiteral("--dump")});
     QCOMPARE(badCode, 2);
     QVERIFY(badErr.contains(bad));
     QVERIFY(badOut.isEmpty());
-    QCOMPARE(std::get<0>(run({QStringLiteral("--plan"), good, QStringLiteral("--select"), QStringLiteral("7"),
-                              QStringLiteral("--dump")})),
+    QCOMPARE(runEditor({QStringLiteral("--plan"), good, QStringLiteral("--select"), QStringLiteral("7"),
+                        QStringLiteral("--dump")}).exitCode,
              2);
 
     const QString png = dir.filePath(QStringLiteral("shot.png"));
-    const auto [shotCode, shotOut, shotErr] = run({QStringLiteral("--screenshot"), png, QStringLiteral("--compare")});
+    const auto [shotEnded, shotCode, shotOut, shotErr] =
+        runEditor({QStringLiteral("--screenshot"), png, QStringLiteral("--compare")});
     QVERIFY2(shotCode == 0, qPrintable(shotErr));
     const QImage shot(png);
     QVERIFY(shot.width() > 400 && shot.height() > 300);

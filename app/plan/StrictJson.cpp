@@ -1,0 +1,183 @@
+#include "app/plan/StrictJson.h"
+
+#include "app/plan/Excerpt.h"
+
+#include <QRegularExpression>
+
+#include <iterator>
+#include <vector>
+
+namespace VelmarisEditor {
+
+namespace {
+
+using Json = nlohmann::json;
+
+// A plan nests five levels; the limit only stops a hostile file from building a huge tree.
+constexpr std::size_t s_maximumDepth = 64;
+
+// Walks the text for the parser and remembers how far it got, so that a refusal raised while
+// building the tree can be placed as exactly as one the parser raises itself.
+class TrackingIterator
+{
+public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = char;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const char *;
+    using reference = const char &;
+
+    TrackingIterator(const char *at, const char **reached) : m_at(at), m_reached(reached) {}
+
+    reference operator*() const { return *m_at; }
+    TrackingIterator &operator++()
+    {
+        *m_reached = ++m_at;
+        return *this;
+    }
+    bool operator==(const TrackingIterator &other) const { return m_at == other.m_at; }
+    bool operator!=(const TrackingIterator &other) const { return m_at != other.m_at; }
+
+private:
+    const char *m_at;
+    const char **m_reached;
+};
+
+// Editors count lines and characters from 1; a UTF-8 character is one column however many bytes.
+QString lineAndColumn(const QByteArray &text, std::size_t offset)
+{
+    int line = 1;
+    int column = 1;
+    for (std::size_t i = 0; i < offset && i < static_cast<std::size_t>(text.size()); ++i) {
+        const char c = text.at(static_cast<int>(i));
+        if (c == '\n') {
+            ++line;
+            column = 1;
+        } else if ((c & 0xc0) != 0x80) {
+            ++column;
+        }
+    }
+    return QStringLiteral("line %1, column %2").arg(line).arg(column);
+}
+
+// The parser's own description without its error id and position (the place gives that), and
+// with the text it last read escaped and cut.
+QString description(const std::string &what, const std::string &lastRead)
+{
+    static const QRegularExpression prefix(
+        QStringLiteral("^\\[json\\.exception\\.[a-z_]+\\.[0-9]+\\] (parse error at line [0-9]+, column [0-9]+: )?"));
+    QString text = QString::fromStdString(what).remove(prefix);
+    const QString quotedRead = QLatin1Char('\'') + QString::fromStdString(lastRead) + QLatin1Char('\'');
+    const int at = text.lastIndexOf(quotedRead);
+    if (at >= 0)
+        text.replace(at, quotedRead.size(),
+                     QLatin1Char('\'') + excerpt(QString::fromStdString(lastRead)) + QLatin1Char('\''));
+    return QStringLiteral("not valid JSON: %1").arg(escaped(text));
+}
+
+class TreeBuilder : public nlohmann::json_sax<Json>
+{
+public:
+    TreeBuilder(const QByteArray &text, const char *const *reached) : m_text(text), m_reached(reached) {}
+
+    Json &document() { return m_document; }
+    const JsonRefusal &refusal() const { return m_refusal; }
+
+    bool null() override { return scalar(nullptr); }
+    bool boolean(bool value) override { return scalar(value); }
+    bool number_integer(number_integer_t value) override { return scalar(value); }
+    bool number_unsigned(number_unsigned_t value) override { return scalar(value); }
+    bool number_float(number_float_t value, const string_t &) override { return scalar(value); }
+    bool string(string_t &value) override { return scalar(std::move(value)); }
+    // Only binary formats produce these, never JSON text.
+    bool binary(binary_t &) override { return false; }
+    bool start_object(std::size_t) override { return open(Json::object()); }
+    bool start_array(std::size_t) override { return open(Json::array()); }
+    bool end_object() override { return close(); }
+    bool end_array() override { return close(); }
+
+    bool key(string_t &name) override
+    {
+        if (name.find('\0') != std::string::npos)
+            return refuse(QStringLiteral("member name \"%1\" holds a NUL character")
+                              .arg(excerpt(QString::fromStdString(name))));
+        if (m_open.back()->contains(name))
+            return refuse(QStringLiteral("member name \"%1\" is repeated").arg(excerpt(QString::fromStdString(name))));
+        m_name = std::move(name);
+        return true;
+    }
+
+    bool parse_error(std::size_t position, const std::string &lastRead, const Json::exception &error) override
+    {
+        // The parser counts the offending character itself in the position.
+        m_refusal = {lineAndColumn(m_text, position > 0 ? position - 1 : 0), description(error.what(), lastRead)};
+        return false;
+    }
+
+private:
+    bool refuse(const QString &problem)
+    {
+        const auto read = static_cast<std::size_t>(*m_reached - m_text.constData());
+        m_refusal = {lineAndColumn(m_text, read > 0 ? read - 1 : 0), problem};
+        return false;
+    }
+
+    // Where the next value goes; pointers stay valid as a container only grows while it is last open.
+    Json *add(Json value)
+    {
+        if (m_open.empty()) {
+            m_document = std::move(value);
+            return &m_document;
+        }
+        Json &parent = *m_open.back();
+        if (parent.is_array()) {
+            parent.push_back(std::move(value));
+            return &parent.back();
+        }
+        return &(parent[m_name] = std::move(value));
+    }
+
+    bool scalar(Json value)
+    {
+        add(std::move(value));
+        return true;
+    }
+
+    bool open(Json container)
+    {
+        if (m_open.size() >= s_maximumDepth)
+            return refuse(QStringLiteral("nested deeper than %1 levels").arg(s_maximumDepth));
+        m_open.push_back(add(std::move(container)));
+        return true;
+    }
+
+    bool close()
+    {
+        m_open.pop_back();
+        return true;
+    }
+
+    const QByteArray &m_text;
+    const char *const *m_reached;
+    Json m_document;
+    std::vector<Json *> m_open;
+    std::string m_name;
+    JsonRefusal m_refusal;
+};
+
+} // namespace
+
+std::optional<nlohmann::json> parseStrictJson(const QByteArray &text, JsonRefusal *refusal)
+{
+    const char *reached = text.constData();
+    TreeBuilder builder(text, &reached);
+    const TrackingIterator begin(text.constData(), &reached);
+    const TrackingIterator end(text.constData() + text.size(), &reached);
+    if (!Json::sax_parse(begin, end, &builder)) {
+        *refusal = builder.refusal();
+        return std::nullopt;
+    }
+    return std::move(builder.document());
+}
+
+} // namespace VelmarisEditor
