@@ -164,6 +164,7 @@ void PlanFileTest::refusals_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("throughEditor"); // every refusal leaves main() one way: a few show it
 
     QFile list(s_badPlans + QStringLiteral("cases.tsv"));
     QVERIFY(list.open(QIODevice::ReadOnly | QIODevice::Text));
@@ -171,23 +172,26 @@ void PlanFileTest::refusals_data()
         if (line.isEmpty() || line.startsWith('#'))
             continue;
         const QList<QByteArray> fields = line.split('\t');
-        QTest::newRow(fields.at(0)) << s_badPlans + QString::fromUtf8(fields.at(0)) << QString::fromUtf8(fields.value(1));
+        QTest::newRow(fields.at(0)) << s_badPlans + QString::fromUtf8(fields.at(0)) << QString::fromUtf8(fields.value(1))
+                                    << (fields.at(0) == "truncated.json" || fields.at(0) == "raw-line-break-in-text.json");
     }
     // Too big to commit, or not plain files at all.
-    QTest::newRow("huge") << m_dir.filePath(QStringLiteral("huge.json")) << QStringLiteral(": is larger than 32 MiB");
-    QTest::newRow("endless") << QStringLiteral("/dev/zero") << QStringLiteral(": is larger than 32 MiB");
-    QTest::newRow("directory") << m_dir.path() << QStringLiteral(": is a directory, not a plan file");
-    QTest::newRow("missing") << m_dir.filePath(QStringLiteral("missing.json")) << QStringLiteral(": no such file");
+    QTest::newRow("huge") << m_dir.filePath(QStringLiteral("huge.json")) << QStringLiteral(": is larger than 32 MiB") << true;
+    QTest::newRow("endless") << QStringLiteral("/dev/zero") << QStringLiteral(": is larger than 32 MiB") << true;
+    QTest::newRow("directory") << m_dir.path() << QStringLiteral(": is a directory, not a plan file") << true;
+    QTest::newRow("missing") << m_dir.filePath(QStringLiteral("missing.json")) << QStringLiteral(": no such file") << true;
 }
 
 void PlanFileTest::refusals()
 {
     QFETCH(QString, file);
     QFETCH(QString, expected);
+    QFETCH(bool, throughEditor);
     const QString message = refusalOf(file);
     QVERIFY2(message.startsWith(file + QStringLiteral(": ")) && message.contains(expected), qPrintable(message));
     QVERIFY2(!message.contains(QLatin1Char('\n')), qPrintable(message));
-
+    if (!throughEditor)
+        return;
     for (const QString &option : {QStringLiteral("--plan"), QStringLiteral("--reference")}) {
         const EditorRun run = runEditor({option, file, QStringLiteral("--dump")});
         QVERIFY2(run.exitedNormally && run.exitCode == 2, qPrintable(run.errors));
@@ -231,7 +235,6 @@ void PlanFileTest::round_trip_keeps_every_property_state()
     QVERIFY2(run.output.contains(shownRow), qPrintable(run.output));
 
     const auto plan = planFrom(path);
-    QVERIFY(!states(*plan).empty());
     QVERIFY(!states(*plan).empty());
     const QByteArray first = serializePlan(*plan);
     PlanError error;
