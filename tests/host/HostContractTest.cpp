@@ -1,16 +1,9 @@
-// What the library relies on in the host stand-in: exact undo, refused misfits, reference
-// equality, the spin-box record's wire form, live style values and translated texts.
+// What the library's users rely on in the host stand-in: exact undo, refused misfits, the
+// spin-box record's wire form and translated texts with their placeholders.
 #include "host/translation/Translator.h"
-#include "host/widgets/StyleHelpers.h"
 
 #include "support/OneTextTranslator.h"
 #include "support/PlanObjects.h"
-
-#include <QApplication>
-
-#include <cmath>
-
-using Comparison = ProcessPlanReferenceComparison;
 
 class HostContractTest : public QObject
 {
@@ -18,9 +11,7 @@ class HostContractTest : public QObject
 
 private slots:
     void commands_undo_exactly_and_refuse_misfits();
-    void reference_equality();
     void spin_box_data_travels_by_name_in_a_fixed_order();
-    void style_values_follow_every_change();
     void translated_texts_data();
     void translated_texts();
 };
@@ -53,26 +44,6 @@ void HostContractTest::commands_undo_exactly_and_refuse_misfits()
     QCOMPARE(std::make_tuple(choice.getIndexValue(), count.getValue(), choice.isModified()), std::make_tuple(0, 5, false));
 }
 
-void HostContractTest::reference_equality()
-{
-    CostPropertyDouble one(key("P"), 1.0);
-    CostPropertyDouble same(key("P"), 1.0);
-    CostPropertyDouble other(key("P"), 2.0);
-    CostPropertyInteger integerOne(key("P"), 1);
-    QVERIFY(Comparison::isPropertyEqual(&one, &same, nullptr));
-    QVERIFY(!Comparison::isPropertyEqual(&one, &other, nullptr));
-    QVERIFY(!Comparison::isPropertyEqual(&one, &integerOne, nullptr));
-    QVERIFY(!Comparison::isPropertyEqual(&one, nullptr, nullptr));
-    // Without a value, values do not count; NaN equals NaN.
-    one.setNoValue(true);
-    QVERIFY(!Comparison::isPropertyEqual(&one, &same, nullptr));
-    other.setNoValue(true);
-    QVERIFY(Comparison::isPropertyEqual(&one, &other, nullptr));
-    CostPropertyDouble nan1(key("P"), std::nan(""));
-    CostPropertyDouble nan2(key("P"), std::nan(""));
-    QVERIFY(Comparison::isPropertyEqual(&nan1, &nan2, nullptr));
-}
-
 void HostContractTest::spin_box_data_travels_by_name_in_a_fixed_order()
 {
     VLDoubleSpinBoxData data;
@@ -103,20 +74,6 @@ void HostContractTest::spin_box_data_travels_by_name_in_a_fixed_order()
     QDataStream in(bytes);
     in >> read;
     QVERIFY(read == variant && read.value<VLDoubleSpinBoxData>().keyboardTracking);
-}
-
-void HostContractTest::style_values_follow_every_change()
-{
-    QVERIFY(!getApplicationDefinedStyleProperty("vlFont").isValid());
-    for (const QVariant &size : {QVariant(11), QVariant(QStringLiteral("9")), QVariant()}) {
-        qApp->setProperty("vlFontSize", size);
-        QCOMPARE(getApplicationDefinedStyleProperty("vlFontSize"), size);
-    }
-    // A declared property changes through its setter, without a dynamic-property event.
-    for (const QString &name : {QStringLiteral("first"), QStringLiteral("second")}) {
-        QCoreApplication::setApplicationName(name);
-        QCOMPARE(getApplicationDefinedStyleProperty("applicationName").toString(), name);
-    }
 }
 
 void HostContractTest::translated_texts_data()
