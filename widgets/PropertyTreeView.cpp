@@ -95,6 +95,14 @@ void PropertyTreeView::keyPressEvent(QKeyEvent *event)
     QTreeView::keyPressEvent(event);
 }
 
+void PropertyTreeView::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command)
+{
+    // After a key move Qt selects at the last press position; before any press that position
+    // holds no row, and selecting nothing would clear the current cell.
+    if (indexAt(rect.topLeft()).isValid() || indexAt(rect.bottomRight()).isValid())
+        QTreeView::setSelection(rect, command);
+}
+
 void PropertyTreeView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     QTreeView::currentChanged(current, previous);

@@ -22,6 +22,7 @@ public:
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
