@@ -7,6 +7,8 @@
 #include "host/commands/CommandBase.h"
 #include "host/objects/ProcessLayout.h"
 
+#include "widgets/PropertyTreeView.h"
+
 #include <QApplication>
 #include <QStandardItem>
 #include <QTreeView>
@@ -176,6 +178,62 @@ void BM_Edit(benchmark::State &state)
     }
 }
 
+// An object's rows in the property view the editor shows, laid out and painted; one row is
+// refreshed, as the editor refreshes the row of a property after its command.
+struct ShownObject : OneNumber
+{
+    static constexpr int shownRows = 300;
+
+    ShownObject()
+    {
+        fillRows(shown, shownPlan);
+        shown.model.setColumnCount(2);
+        view.resize(1000, 700);
+        view.setModel(&shown.model);
+        view.expandAll();
+        view.resizeColumnToContents(0);
+        view.show();
+        QApplication::processEvents();
+    }
+    // The row is repainted whether or not its values changed, so that the baseline without
+    // an edit pays for the same repaint as an edit.
+    void refreshShown()
+    {
+        const QModelIndex cell = shown.valueCells[0];
+        shown.model.updatePropertyValueAt(&shownPlan.labels, shownPlan.containers[0], shownPlan.references[0].get(),
+                                          cell, 0, false);
+        view.viewport()->update(view.visualRect(cell).united(view.visualRect(cell.siblingAtColumn(0))));
+        QApplication::processEvents();
+    }
+
+    BenchmarkPlan shownPlan{shownRows};
+    BenchmarkRows shown{shownRows};
+    Velmaris::PropertyTreeView view;
+};
+
+void BM_RefreshShown(benchmark::State &state)
+{
+    ShownObject object;
+    for (auto _ : state)
+        object.refreshShown();
+}
+
+// Commit, command, execute, refresh and repaint of one edit in the shown view.
+void BM_EditShown(benchmark::State &state)
+{
+    ShownObject object;
+    double value = 1.0;
+    for (auto _ : state) {
+        value = value > 90.0 ? 1.0 : value + 1.0;
+        object.shown.model.setData(object.shown.valueCells[0], value);
+        auto command = object.shown.model.generatePropertyModifyCommand(
+            &object.controller, nullptr, object.layout, object.shownPlan.containers[0]->getProperty(),
+            object.shown.valueCells[0]);
+        command->execute();
+        object.refreshShown();
+    }
+}
+
 constexpr int repetitions = 5;
 BENCHMARK(BM_Populate)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(repetitions);
 BENCHMARK(BM_PlainWrites)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(repetitions);
@@ -183,6 +241,8 @@ BENCHMARK(BM_PopulateShown)->Arg(10000)->Unit(benchmark::kMillisecond)->Iteratio
 BENCHMARK(BM_CategoryLookup)->Arg(10)->Arg(largestCategoryCount)->Repetitions(repetitions);
 BENCHMARK(BM_Refill)->Repetitions(repetitions);
 BENCHMARK(BM_Edit)->Repetitions(repetitions);
+BENCHMARK(BM_RefreshShown)->Repetitions(repetitions);
+BENCHMARK(BM_EditShown)->Repetitions(repetitions);
 
 std::size_t heapInUse()
 {
@@ -235,6 +295,7 @@ int main(int argc, char **argv)
     ratio("categories", "BM_CategoryLookup/10000", "BM_CategoryLookup/10");
     ratio("view", "BM_PopulateShown/10000/iterations:3", "BM_Populate/10000/iterations:3");
     ratio("edit", "BM_Edit", "BM_Refill");
+    ratio("edit/shown", "BM_EditShown", "BM_RefreshShown");
     std::printf("memory: %.2f\n", memoryRatio(10000));
     return 0;
 }

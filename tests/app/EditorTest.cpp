@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -99,6 +101,7 @@ private slots:
     void editing_with_undo();
     void save_and_reload();
     void command_line();
+    void tab_order();
 };
 
 void EditorTest::filling_and_settings()
@@ -236,6 +239,22 @@ void EditorTest::command_line()
     QVERIFY2(shotCode == 0, qPrintable(shotErr));
     const QImage shot(png);
     QVERIFY(shot.width() > 400 && shot.height() > 300);
+}
+
+void EditorTest::tab_order()
+{
+    MainWindow window(samplePlan(), nullptr, QString());
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *objects = window.findChild<QListWidget *>();
+    objects->setFocus();
+    QTest::keyClick(objects, Qt::Key_Tab);
+    QVERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window.propertyView());
+    // The first value cell, not the category row above it.
+    QCOMPARE(window.propertyView()->currentIndex(), viewCell(window, "OP_Rate"));
 }
 
 QTEST_MAIN(EditorTest)
