@@ -247,9 +247,8 @@ void EditorTest::tab_order()
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    auto *objects = window.findChild<QListWidget *>();
-    objects->setFocus();
-    QTest::keyClick(objects, Qt::Key_Tab);
+    window.findChild<QListWidget *>()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QVERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), window.propertyView());

@@ -30,10 +30,7 @@ public:
 Roles number(const QVariant &value, double minimum, double maximum, int decimals, const QString &unit = {})
 {
     VLDoubleSpinBoxData settings;
-    settings.minimum = minimum;
-    settings.maximum = maximum;
-    settings.decimals = decimals;
-    settings.suffix = unit;
+    std::tie(settings.minimum, settings.maximum, settings.decimals, settings.suffix) = std::tie(minimum, maximum, decimals, unit);
     return {{Qt::EditRole, value}, {NumericEditorRole, true}, {SpinBoxDataRole, QVariant::fromValue(settings)}};
 }
 
@@ -58,8 +55,13 @@ struct ShownView
         for (auto role = roles.cbegin(); role != roles.cend(); ++role)
             value->setData(role.value(), role.key());
         value->setData(true, ValueCellRole);
+        auto *below = new QStandardItem(QStringLiteral("y"));
+        below->setData(true, ValueCellRole);
         model.item(0)->appendRow({new QStandardItem(QStringLiteral("Label")), value});
+        model.appendRow(new QStandardItem(QStringLiteral("Second category")));
+        model.item(1)->appendRow({new QStandardItem(QStringLiteral("Label")), below});
         cell = value->index();
+        nextCell = below->index();
         view.setModel(&model);
         view.expandAll();
         view.resize(600, 400);
@@ -80,9 +82,7 @@ struct ShownView
                 for (const QChar c : step.mid(1))
                     QTest::keyClick(target(), c.toLatin1());
             } else {
-                const int key = QKeySequence(step)[0];
-                QTest::keyClick(target(), Qt::Key(key & ~Qt::KeyboardModifierMask),
-                                Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+                QTest::keySequence(target(), QKeySequence(step));
             }
             QCoreApplication::processEvents();
         }
@@ -91,6 +91,7 @@ struct ShownView
     CountingModel model;
     PropertyTreeView view;
     QModelIndex cell;
+    QModelIndex nextCell; // the value cell of the row under the next category
 };
 
 // The text a cell shows.
@@ -114,10 +115,8 @@ class PropertyItemDelegateTest : public QObject
 private slots:
     void keyboard_editing_data();
     void keyboard_editing();
-    void shown_numbers_data();
-    void shown_numbers();
-    void attention_tooltip_data();
-    void attention_tooltip();
+    void cell_shows_data();
+    void cell_shows();
     void current_cell_stays_on_values();
     void clicks_lists_and_growing_text();
 };
@@ -169,48 +168,37 @@ void PropertyItemDelegateTest::keyboard_editing()
         QVERIFY(shown.editor()->toolTip().contains(QStringLiteral("outside the allowed range 0.00 – 10.00")));
 }
 
-void PropertyItemDelegateTest::shown_numbers_data()
+void PropertyItemDelegateTest::cell_shows_data()
 {
+    QTest::addColumn<Roles>("roles");
     QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<Roles>("roles");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tooltip"); // of a cell marked for attention; empty: no mark
+
     const double high = std::numeric_limits<double>::max();
-    QTest::newRow("nine digits") << s_english << number(98765432.1, 0, high, 2) << "98,765,432.10";
-    QTest::newRow("fifteen digits") << s_english << number(123456789012345.0, 0, high, 0) << "123,456,789,012,345";
-    QTest::newRow("price decimals") << s_german << number(64.9, 0, 1e6, 2, "EUR") << "64,90 EUR";
-    QTest::newRow("German grouping") << s_german << number(1234.5, 0, 1e6, -1) << "1.234,5";
-    QTest::newRow("shortest") << s_english << number(0.1 + 0.2, 0, 1, -1) << "0.3";
-    QTest::newRow("no value") << s_english << number(QString(), 0, 1, 2, "kg") << "";
-    QTest::newRow("check box") << s_english << s_flag << "No";
-}
-
-void PropertyItemDelegateTest::shown_numbers()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(Roles, roles);
-    QFETCH(QString, text);
-    ShownView shown(roles);
-    QCOMPARE(ShownText().of(shown.cell, locale), text);
-}
-
-void PropertyItemDelegateTest::attention_tooltip_data()
-{
-    QTest::addColumn<Roles>("roles");
-    QTest::addColumn<QString>("tooltip");
-    QTest::newRow("no value") << number(QString(), 0, 10, 0) << "No value";
-    QTest::newRow("outside") << number(12, 0, 10, 0) << "Outside 0 – 10";
-    QTest::newRow("clipped") << number(10, 0, 10, 0) << "Clipped to the range 0 – 10";
+    QTest::newRow("nine digits") << number(98765432.1, 0, high, 2) << s_english << "98,765,432.10" << "";
+    QTest::newRow("fifteen digits") << number(123456789012345.0, 0, high, 0) << s_english << "123,456,789,012,345" << "";
+    QTest::newRow("price decimals") << number(64.9, 0, 1e6, 2, "EUR") << s_german << "64,90 EUR" << "";
+    QTest::newRow("German grouping") << number(1234.5, 0, 1e6, -1) << s_german << "1.234,5" << "";
+    QTest::newRow("shortest") << number(0.1 + 0.2, 0, 1, -1) << s_english << "0.3" << "";
+    QTest::newRow("check box") << s_flag << s_english << "No" << "";
+    QTest::newRow("no value") << number(QString(), 0, 10, 0, "kg") << s_english << "" << "No value";
+    QTest::newRow("outside") << number(12, 0, 10, 0) << s_english << "12" << "Outside 0 – 10";
+    QTest::newRow("clipped") << number(10, 0, 10, 0) << s_english << "10" << "Clipped to the range 0 – 10";
     Roles compared = number(QString(), 0, 10, 0);
     compared.insert(Qt::ToolTipRole, QStringLiteral("Reference: 4"));
-    QTest::newRow("with the reference") << compared << "Reference: 4\nNo value";
+    QTest::newRow("with the reference") << compared << s_english << "" << "Reference: 4\nNo value";
 }
 
-void PropertyItemDelegateTest::attention_tooltip()
+void PropertyItemDelegateTest::cell_shows()
 {
     QFETCH(Roles, roles);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
     QFETCH(QString, tooltip);
-    roles.insert(StateFlagsRole, int(AttentionFlag));
+    roles.insert(StateFlagsRole, tooltip.isEmpty() ? 0 : int(AttentionFlag));
     ShownView shown(roles);
+    QCOMPARE(ShownText().of(shown.cell, locale), text);
     const QPoint at = shown.view.visualRect(shown.cell).center();
     QHelpEvent help(QEvent::ToolTip, at, shown.view.viewport()->mapToGlobal(at));
     QCoreApplication::sendEvent(shown.view.viewport(), &help);
@@ -220,18 +208,12 @@ void PropertyItemDelegateTest::attention_tooltip()
 void PropertyItemDelegateTest::current_cell_stays_on_values()
 {
     ShownView shown(s_text);
-    shown.model.appendRow(new QStandardItem(QStringLiteral("Second category")));
-    auto *second = new QStandardItem(QStringLiteral("y"));
-    second->setData(true, ValueCellRole);
-    shown.model.item(1)->appendRow({new QStandardItem(QStringLiteral("Label")), second});
-    shown.view.expandAll();
-
     shown.view.setCurrentIndex(shown.cell.siblingAtColumn(0));
     QCOMPARE(shown.view.currentIndex(), shown.cell);
     shown.press(QStringLiteral("Left"));
     QCOMPARE(shown.view.currentIndex(), shown.cell);
     shown.press(QStringLiteral("Down"));
-    QCOMPARE(shown.view.currentIndex(), second->index());
+    QCOMPARE(shown.view.currentIndex(), shown.nextCell);
     shown.press(QStringLiteral("Up"));
     QCOMPARE(shown.view.currentIndex(), shown.cell);
 }

@@ -12,6 +12,5 @@ int main(int argc, char **argv)
     const QModelIndex category = model.categoryIndex("CAT_Cost", "Cost");
     Velmaris::PropertyTreeView view;
     view.setModel(&model);
-    const bool shown = view.itemDelegate() && view.model() == &model;
-    return shown && category.data(Qt::DisplayRole).toString() == QStringLiteral("Cost") ? 0 : 1;
+    return category.data(Qt::DisplayRole).toString() == QStringLiteral("Cost") ? 0 : 1;
 }
