@@ -31,6 +31,8 @@ NumberEditor::NumberEditor(QWidget *parent)
     setRange(-typeableLimit, typeableLimit);
     setAutoFillBackground(true);
     m_hint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Inside the line edit a label would take the edit's text role, not its own colour.
+    m_hint->setForegroundRole(QPalette::WindowText);
     connect(this, &QDoubleSpinBox::textChanged, this, &NumberEditor::updateHint);
 }
 
