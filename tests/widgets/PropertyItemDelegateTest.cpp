@@ -6,6 +6,7 @@
 #include "host/widgets/VLDoubleSpinBoxData.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QStandardItemModel>
 #include <QToolTip>
 #include <QtTest>
@@ -164,8 +165,12 @@ void PropertyItemDelegateTest::keyboard_editing()
         QCOMPARE(shown.cell.data(Qt::EditRole), stored);
     else
         QCOMPARE(shown.model.writes, 0);
-    if (open)
-        QVERIFY(shown.editor()->toolTip().contains(QStringLiteral("outside the allowed range 0.00 – 10.00")));
+    if (!open)
+        return;
+    QVERIFY(shown.editor()->toolTip().contains(QStringLiteral("outside the allowed range 0.00 – 10.00")));
+    const QLabel *hint = shown.editor()->findChildren<QLabel *>().constFirst();
+    QCOMPARE(hint->text(), QStringLiteral("0.00 – 10.00"));
+    QCOMPARE(hint->palette().color(hint->foregroundRole()), QColor(200, 0, 0));
 }
 
 void PropertyItemDelegateTest::cell_shows_data()
