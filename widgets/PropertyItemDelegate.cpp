@@ -144,7 +144,7 @@ void PropertyItemDelegate::initStyleOption(QStyleOptionViewItem *option, const Q
     const QVariant value = index.data(Qt::EditRole);
     if (has(index, NumericEditorRole) && hasValue(value)) {
         const auto settings = index.data(SpinBoxDataRole).value<VLDoubleSpinBoxData>();
-        option->text = numberText(value.toDouble(), settings.decimals, option->locale);
+        option->text = numberText(value.toDouble(), settings.decimals, groupingLocale(option->locale));
         if (!settings.suffix.isEmpty())
             option->text += QLatin1Char(' ') + settings.suffix;
     } else if (has(index, BooleanEditorRole)) {
@@ -155,6 +155,16 @@ void PropertyItemDelegate::initStyleOption(QStyleOptionViewItem *option, const Q
     }
     if (has(index, ReadOnlyRole))
         option->palette.setColor(QPalette::Text, option->palette.color(QPalette::Disabled, QPalette::Text));
+}
+
+const QLocale &PropertyItemDelegate::groupingLocale(const QLocale &viewLocale) const
+{
+    if (!(viewLocale == m_viewLocale)) {
+        m_viewLocale = viewLocale;
+        m_groupingLocale = viewLocale;
+        m_groupingLocale.setNumberOptions(QLocale::DefaultNumberOptions);
+    }
+    return m_groupingLocale;
 }
 
 void PropertyItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const

@@ -4,6 +4,8 @@
 
 #include "host/widgets/VLItemDelegate.h"
 
+#include <QLocale>
+
 namespace Velmaris {
 
 // The item delegate of a property view over ProcPlanBaseQItemModel. It reads the roles of
@@ -38,6 +40,14 @@ protected:
     bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
                      const QModelIndex &index) override;
     bool eventFilter(QObject *object, QEvent *event) override;
+
+private:
+    // Views hand their locale over without digit grouping; numbers are shown with it. Kept,
+    // so that painting a cell copies no locale.
+    const QLocale &groupingLocale(const QLocale &viewLocale) const;
+
+    mutable QLocale m_viewLocale;
+    mutable QLocale m_groupingLocale;
 };
 
 } // namespace Velmaris

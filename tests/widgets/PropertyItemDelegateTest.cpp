@@ -102,6 +102,7 @@ struct ShownText : PropertyItemDelegate
     {
         QStyleOptionViewItem option;
         option.locale = locale;
+        option.locale.setNumberOptions(QLocale::OmitGroupSeparator); // as views hand it over
         initStyleOption(&option, index);
         return option.text;
     }
