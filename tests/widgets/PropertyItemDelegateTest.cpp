@@ -58,6 +58,7 @@ struct ShownView
         value->setData(true, ValueCellRole);
         auto *below = new QStandardItem(QStringLiteral("y"));
         below->setData(true, ValueCellRole);
+        below->setData(true, SingleLineTextRole);
         model.item(0)->appendRow({new QStandardItem(QStringLiteral("Label")), value});
         model.appendRow(new QStandardItem(QStringLiteral("Second category")));
         model.item(1)->appendRow({new QStandardItem(QStringLiteral("Label")), below});
@@ -222,6 +223,10 @@ void PropertyItemDelegateTest::current_cell_stays_on_values()
     QCOMPARE(shown.view.currentIndex(), shown.nextCell);
     shown.press(QStringLiteral("Up"));
     QCOMPARE(shown.view.currentIndex(), shown.cell);
+    // Tab commits and goes on editing the next value, past the category row between them.
+    shown.press(QStringLiteral("F2 'z Tab"));
+    QCOMPARE(shown.cell.data(), QVariant("z"));
+    QVERIFY(shown.view.indexWidget(shown.nextCell));
 }
 
 void PropertyItemDelegateTest::clicks_lists_and_growing_text()
