@@ -51,19 +51,8 @@ struct ShownView
     {
         view.setLocale(locale);
         model.setColumnCount(2);
-        model.appendRow(new QStandardItem(QStringLiteral("Category")));
-        auto *value = new QStandardItem;
-        for (auto role = roles.cbegin(); role != roles.cend(); ++role)
-            value->setData(role.value(), role.key());
-        value->setData(true, ValueCellRole);
-        auto *below = new QStandardItem(QStringLiteral("y"));
-        below->setData(true, ValueCellRole);
-        below->setData(true, SingleLineTextRole);
-        model.item(0)->appendRow({new QStandardItem(QStringLiteral("Label")), value});
-        model.appendRow(new QStandardItem(QStringLiteral("Second category")));
-        model.item(1)->appendRow({new QStandardItem(QStringLiteral("Label")), below});
-        cell = value->index();
-        nextCell = below->index();
+        cell = addRow(roles);
+        nextCell = addRow({{Qt::EditRole, QStringLiteral("y")}, {SingleLineTextRole, true}});
         view.setModel(&model);
         view.expandAll();
         view.resize(600, 400);
@@ -74,6 +63,19 @@ struct ShownView
         model.writes = 0;
     }
     QWidget *editor() const { return view.indexWidget(cell); }
+
+    // A category row with one property row under it.
+    QModelIndex addRow(const Roles &roles)
+    {
+        auto *category = new QStandardItem(QStringLiteral("Category"));
+        auto *value = new QStandardItem;
+        for (auto role = roles.cbegin(); role != roles.cend(); ++role)
+            value->setData(role.value(), role.key());
+        value->setData(true, ValueCellRole);
+        model.appendRow(category);
+        category->appendRow({new QStandardItem(QStringLiteral("Label")), value});
+        return value->index();
+    }
 
     // Space-separated keys ("F2", "Ctrl+Return") or 'text, each to the editor once one is open.
     void press(const QString &steps)
@@ -93,7 +95,7 @@ struct ShownView
     CountingModel model;
     PropertyTreeView view;
     QModelIndex cell;
-    QModelIndex nextCell; // the value cell of the row under the next category
+    QModelIndex nextCell; // a text cell under the next category
 };
 
 // The text a cell shows.
