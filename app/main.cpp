@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QPixmap>
 #include <QTextStream>
 #include <QTranslator>
@@ -76,6 +77,8 @@ int main(int argc, char **argv)
     if (language != QLatin1String("en") && language != QLatin1String("de"))
         return refuse(QStringLiteral("--lang: unknown language \"%1\" (use en or de)").arg(language));
     installTranslations(application, language);
+    // Numbers are shown and typed as the interface's language writes them (97,5 in German).
+    QLocale::setDefault(QLocale(language));
 
     PlanError error;
     const bool ownPlan = parser.isSet(planOption);

@@ -7,6 +7,8 @@
 #include "host/commands/CommandBase.h"
 #include "host/objects/ProcessLayout.h"
 
+#include "widgets/PropertyTreeView.h"
+
 #include <QApplication>
 #include <QStandardItem>
 #include <QTreeView>
@@ -161,19 +163,73 @@ void BM_Refill(benchmark::State &state)
         one.refill();
 }
 
+// Commit, command, execute and refresh of one edit of the first row, each iteration.
+template <typename Refresh>
+void timeEdits(benchmark::State &state, OneNumber &one, BenchmarkRows &rows, BenchmarkPlan &plan, Refresh refresh)
+{
+    double value = 1.0;
+    for (auto _ : state) {
+        value = value > 90.0 ? 1.0 : value + 1.0;
+        rows.model.setData(rows.valueCells[0], value);
+        auto command = rows.model.generatePropertyModifyCommand(&one.controller, nullptr, one.layout,
+                                                                plan.containers[0]->getProperty(), rows.valueCells[0]);
+        command->execute();
+        refresh();
+    }
+}
+
 void BM_Edit(benchmark::State &state)
 {
     OneNumber one;
     one.refill();
-    double value = 1.0;
-    for (auto _ : state) {
-        value = value > 90.0 ? 1.0 : value + 1.0;
-        one.rows.model.setData(one.rows.valueCells[0], value);
-        auto command = one.rows.model.generatePropertyModifyCommand(
-            &one.controller, nullptr, one.layout, one.plan.containers[0]->getProperty(), one.rows.valueCells[0]);
-        command->execute();
-        one.refill();
+    timeEdits(state, one, one.rows, one.plan, [&] { one.refill(); });
+}
+
+// An object's rows in the property view the editor shows, laid out and painted; one row is
+// refreshed, as the editor refreshes the row of a property after its command.
+struct ShownObject : OneNumber
+{
+    static constexpr int shownRows = 300;
+
+    ShownObject()
+    {
+        fillRows(shown, shownPlan);
+        shown.model.setColumnCount(2);
+        view.resize(1000, 700);
+        view.setModel(&shown.model);
+        view.expandAll();
+        view.resizeColumnToContents(0);
+        view.show();
+        QApplication::processEvents();
     }
+    // The row is repainted whether or not its values changed, so that the baseline without
+    // an edit pays for the same repaint as an edit.
+    void refreshShown()
+    {
+        const QModelIndex cell = shown.valueCells[0];
+        shown.model.updatePropertyValueAt(&shownPlan.labels, shownPlan.containers[0], shownPlan.references[0].get(),
+                                          cell, 0, false);
+        view.viewport()->update(view.visualRect(cell).united(view.visualRect(cell.siblingAtColumn(0))));
+        QApplication::processEvents();
+    }
+
+    BenchmarkPlan shownPlan{shownRows};
+    BenchmarkRows shown{shownRows};
+    Velmaris::PropertyTreeView view;
+};
+
+void BM_RefreshShown(benchmark::State &state)
+{
+    ShownObject object;
+    for (auto _ : state)
+        object.refreshShown();
+}
+
+// The same with the view shown: the refresh repaints the row.
+void BM_EditShown(benchmark::State &state)
+{
+    ShownObject object;
+    timeEdits(state, object, object.shown, object.shownPlan, [&] { object.refreshShown(); });
 }
 
 constexpr int repetitions = 5;
@@ -183,6 +239,8 @@ BENCHMARK(BM_PopulateShown)->Arg(10000)->Unit(benchmark::kMillisecond)->Iteratio
 BENCHMARK(BM_CategoryLookup)->Arg(10)->Arg(largestCategoryCount)->Repetitions(repetitions);
 BENCHMARK(BM_Refill)->Repetitions(repetitions);
 BENCHMARK(BM_Edit)->Repetitions(repetitions);
+BENCHMARK(BM_RefreshShown)->Repetitions(repetitions);
+BENCHMARK(BM_EditShown)->Repetitions(repetitions);
 
 std::size_t heapInUse()
 {
@@ -235,6 +293,7 @@ int main(int argc, char **argv)
     ratio("categories", "BM_CategoryLookup/10000", "BM_CategoryLookup/10");
     ratio("view", "BM_PopulateShown/10000/iterations:3", "BM_Populate/10000/iterations:3");
     ratio("edit", "BM_Edit", "BM_Refill");
+    ratio("edit/shown", "BM_EditShown", "BM_RefreshShown");
     std::printf("memory: %.2f\n", memoryRatio(10000));
     return 0;
 }

