@@ -138,156 +138,147 @@ class PlanFileTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void refusals_data();
-    void refusals();
-    void unreadable_files_are_refused();
-    void round_trip_keeps_every_property_state_data();
-    void round_trip_keeps_every_property_state();
-    void saves_data();
-    void saves();
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        // Others may enter it, for the children that give up root.
+        QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                                | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+        writeFile(m_dir.filePath(QStringLiteral("huge.json")), QByteArray(50 * 1024 * 1024, '{'));
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("throughEditor"); // every refusal leaves main() one way: a few show it
+
+        QFile list(s_badPlans + QStringLiteral("cases.tsv"));
+        QVERIFY(list.open(QIODevice::ReadOnly | QIODevice::Text));
+        for (const QByteArray &line : list.readAll().split('\n')) {
+            if (line.isEmpty() || line.startsWith('#'))
+                continue;
+            const QList<QByteArray> fields = line.split('\t');
+            QTest::newRow(fields.at(0)) << s_badPlans + QString::fromUtf8(fields.at(0)) << QString::fromUtf8(fields.value(1))
+                                        << (fields.at(0) == "truncated.json" || fields.at(0) == "raw-line-break-in-text.json");
+        }
+        // Too big to commit, or not plain files at all.
+        QTest::newRow("huge") << m_dir.filePath(QStringLiteral("huge.json")) << QStringLiteral(": is larger than 32 MiB") << true;
+        QTest::newRow("endless") << QStringLiteral("/dev/zero") << QStringLiteral(": is larger than 32 MiB") << true;
+        QTest::newRow("directory") << m_dir.path() << QStringLiteral(": is a directory, not a plan file") << true;
+        QTest::newRow("missing") << m_dir.filePath(QStringLiteral("missing.json")) << QStringLiteral(": no such file") << true;
+    }
+
+    void refusals()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, expected);
+        QFETCH(bool, throughEditor);
+        const QString message = refusalOf(file);
+        QVERIFY2(message.startsWith(file + QStringLiteral(": ")) && message.contains(expected), qPrintable(message));
+        QVERIFY2(!message.contains(QLatin1Char('\n')), qPrintable(message));
+        if (!throughEditor)
+            return;
+        for (const QString &option : {QStringLiteral("--plan"), QStringLiteral("--reference")}) {
+            const EditorRun run = runEditor({option, file, QStringLiteral("--dump")});
+            QVERIFY2(run.exitedNormally && run.exitCode == 2, qPrintable(run.errors));
+            QCOMPARE(run.errors, QStringLiteral("velmaris-editor: ") + message + QLatin1Char('\n'));
+            QVERIFY(run.output.isEmpty());
+        }
+    }
+
+    void unreadable_files_are_refused()
+    {
+        const QString locked = m_dir.filePath(QStringLiteral("locked.json"));
+        QVERIFY(QFile::copy(QStringLiteral(":/plans/sample-plan.json"), locked));
+        QFile::setPermissions(locked, QFile::WriteOwner);
+        const QString message = inChild([&locked] { return dropRoot() ? refusalOf(locked) : QString(); });
+        QVERIFY2(message.startsWith(locked + QStringLiteral(": cannot be read: ")), qPrintable(message));
+    }
+
+    void round_trip_keeps_every_property_state_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("shownRow");
+        QTest::newRow("sample") << QStringLiteral(":/plans/sample-plan.json") << QStringLiteral("de") << QStringLiteral("OP_Rate")
+                                << QStringLiteral("Stundensatz") << QStringLiteral("\n  Hourly rate = ");
+        QTest::newRow("Unicode keys and every state")
+            << QStringLiteral(VELMARIS_TEST_DATA_DIR "/good/unicode-and-every-state.json") << QStringLiteral("ελ")
+            << QStringLiteral("材料 ⚙") << QStringLiteral("Υλικό") << QStringLiteral("\n  Size = 0 [changed");
+    }
+
+    void round_trip_keeps_every_property_state()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, language);
+        QFETCH(QString, key);
+        QFETCH(QString, label);
+        QFETCH(QString, shownRow);
+        const EditorRun run = runEditor({QStringLiteral("--plan"), path, QStringLiteral("--dump")});
+        QVERIFY2(run.exitedNormally && run.exitCode == 0 && run.errors.isEmpty(), qPrintable(run.errors));
+        QVERIFY2(run.output.contains(shownRow), qPrintable(run.output));
+
+        const auto plan = planFrom(path);
+        QVERIFY(!states(*plan).empty());
+        const QByteArray first = serializePlan(*plan);
+        PlanError error;
+        const auto reread = parsePlan(first, QStringLiteral("round trip"), &error);
+        QVERIFY2(reread, qPrintable(error.message()));
+        QCOMPARE(serializePlan(*reread), first);
+
+        QVERIFY(states(*reread) == states(*plan));
+        QCOMPARE(reread->labels.labelTables(), plan->labels.labelTables());
+        reread->labels.setActiveLanguage(language.toStdString());
+        QCOMPARE(QString::fromStdString(reread->labels.getLabel(key.toStdString())), label);
+    }
+
+    void saves_data()
+    {
+        QTest::addColumn<Obstacle>("obstacle");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("no obstacle") << Obstacle::None << QString();
+        QTest::newRow("file-size limit") << Obstacle::FileSizeLimit << QStringLiteral("file size limit exceeded");
+        QTest::newRow("full disk") << Obstacle::FullDisk << QStringLiteral("no space left on device");
+        QTest::newRow("read-only folder") << Obstacle::NoPermission << QStringLiteral("permission denied");
+        QTest::newRow("missing folder") << Obstacle::MissingFolder << QStringLiteral("no such file or directory");
+    }
+
+    void saves()
+    {
+        QFETCH(Obstacle, obstacle);
+        QFETCH(QString, cause);
+        const auto plan = planFrom(QStringLiteral(":/plans/reference-plan.json"));
+        const QTemporaryDir dir(m_dir.filePath(QStringLiteral("save-XXXXXX")));
+        QFile::setPermissions(dir.path(), QFile::permissions(m_dir.path()));
+        const QString target = dir.filePath(QStringLiteral("plan.json"));
+        const QString link = dir.filePath(QStringLiteral("link.json"));
+
+        // Checked in the child, as a full disk's file system ends with it. A save replaces the
+        // file the link points to whole, keeping its permissions; a failed one leaves it as it was.
+        const QString outcome = inChild([&]() -> QString {
+            QString error;
+            if (!prepare(obstacle, dir.path()))
+                return QStringLiteral("cannot set up");
+            const bool saved = savePlan(*plan, link, &error);
+            const bool right = obstacle == Obstacle::MissingFolder
+                               || (QFileInfo(link).isSymLink() && QDir(dir.path()).entryList(QDir::Files).size() == 2
+                                   && (saved ? readAll(target) == serializePlan(*plan) && modeOf(target) == 0604
+                                             : readAll(target) == s_previous));
+            if (!right)
+                return QStringLiteral("wrong files after the save");
+            return saved ? QStringLiteral("saved") : error;
+        });
+        if (outcome == QLatin1String("cannot set up"))
+            QSKIP("this system does not allow the obstacle");
+        QCOMPARE(outcome, cause.isEmpty() ? QStringLiteral("saved") : link + QStringLiteral(": cannot be written: ") + cause);
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void PlanFileTest::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    // Others may enter it, for the children that give up root.
-    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
-                                            | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
-    writeFile(m_dir.filePath(QStringLiteral("huge.json")), QByteArray(50 * 1024 * 1024, '{'));
-}
-
-void PlanFileTest::refusals_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<bool>("throughEditor"); // every refusal leaves main() one way: a few show it
-
-    QFile list(s_badPlans + QStringLiteral("cases.tsv"));
-    QVERIFY(list.open(QIODevice::ReadOnly | QIODevice::Text));
-    for (const QByteArray &line : list.readAll().split('\n')) {
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        const QList<QByteArray> fields = line.split('\t');
-        QTest::newRow(fields.at(0)) << s_badPlans + QString::fromUtf8(fields.at(0)) << QString::fromUtf8(fields.value(1))
-                                    << (fields.at(0) == "truncated.json" || fields.at(0) == "raw-line-break-in-text.json");
-    }
-    // Too big to commit, or not plain files at all.
-    QTest::newRow("huge") << m_dir.filePath(QStringLiteral("huge.json")) << QStringLiteral(": is larger than 32 MiB") << true;
-    QTest::newRow("endless") << QStringLiteral("/dev/zero") << QStringLiteral(": is larger than 32 MiB") << true;
-    QTest::newRow("directory") << m_dir.path() << QStringLiteral(": is a directory, not a plan file") << true;
-    QTest::newRow("missing") << m_dir.filePath(QStringLiteral("missing.json")) << QStringLiteral(": no such file") << true;
-}
-
-void PlanFileTest::refusals()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, expected);
-    QFETCH(bool, throughEditor);
-    const QString message = refusalOf(file);
-    QVERIFY2(message.startsWith(file + QStringLiteral(": ")) && message.contains(expected), qPrintable(message));
-    QVERIFY2(!message.contains(QLatin1Char('\n')), qPrintable(message));
-    if (!throughEditor)
-        return;
-    for (const QString &option : {QStringLiteral("--plan"), QStringLiteral("--reference")}) {
-        const EditorRun run = runEditor({option, file, QStringLiteral("--dump")});
-        QVERIFY2(run.exitedNormally && run.exitCode == 2, qPrintable(run.errors));
-        QCOMPARE(run.errors, QStringLiteral("velmaris-editor: ") + message + QLatin1Char('\n'));
-        QVERIFY(run.output.isEmpty());
-    }
-}
-
-void PlanFileTest::unreadable_files_are_refused()
-{
-    const QString locked = m_dir.filePath(QStringLiteral("locked.json"));
-    QVERIFY(QFile::copy(QStringLiteral(":/plans/sample-plan.json"), locked));
-    QFile::setPermissions(locked, QFile::WriteOwner);
-    const QString message = inChild([&locked] { return dropRoot() ? refusalOf(locked) : QString(); });
-    QVERIFY2(message.startsWith(locked + QStringLiteral(": cannot be read: ")), qPrintable(message));
-}
-
-void PlanFileTest::round_trip_keeps_every_property_state_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("shownRow");
-    QTest::newRow("sample") << QStringLiteral(":/plans/sample-plan.json") << QStringLiteral("de") << QStringLiteral("OP_Rate")
-                            << QStringLiteral("Stundensatz") << QStringLiteral("\n  Hourly rate = ");
-    QTest::newRow("Unicode keys and every state")
-        << QStringLiteral(VELMARIS_TEST_DATA_DIR "/good/unicode-and-every-state.json") << QStringLiteral("ελ")
-        << QStringLiteral("材料 ⚙") << QStringLiteral("Υλικό") << QStringLiteral("\n  Size = 0 [changed");
-}
-
-void PlanFileTest::round_trip_keeps_every_property_state()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, language);
-    QFETCH(QString, key);
-    QFETCH(QString, label);
-    QFETCH(QString, shownRow);
-    const EditorRun run = runEditor({QStringLiteral("--plan"), path, QStringLiteral("--dump")});
-    QVERIFY2(run.exitedNormally && run.exitCode == 0 && run.errors.isEmpty(), qPrintable(run.errors));
-    QVERIFY2(run.output.contains(shownRow), qPrintable(run.output));
-
-    const auto plan = planFrom(path);
-    QVERIFY(!states(*plan).empty());
-    const QByteArray first = serializePlan(*plan);
-    PlanError error;
-    const auto reread = parsePlan(first, QStringLiteral("round trip"), &error);
-    QVERIFY2(reread, qPrintable(error.message()));
-    QCOMPARE(serializePlan(*reread), first);
-
-    QVERIFY(states(*reread) == states(*plan));
-    QCOMPARE(reread->labels.labelTables(), plan->labels.labelTables());
-    reread->labels.setActiveLanguage(language.toStdString());
-    QCOMPARE(QString::fromStdString(reread->labels.getLabel(key.toStdString())), label);
-}
-
-void PlanFileTest::saves_data()
-{
-    QTest::addColumn<Obstacle>("obstacle");
-    QTest::addColumn<QString>("cause");
-    QTest::newRow("no obstacle") << Obstacle::None << QString();
-    QTest::newRow("file-size limit") << Obstacle::FileSizeLimit << QStringLiteral("file size limit exceeded");
-    QTest::newRow("full disk") << Obstacle::FullDisk << QStringLiteral("no space left on device");
-    QTest::newRow("read-only folder") << Obstacle::NoPermission << QStringLiteral("permission denied");
-    QTest::newRow("missing folder") << Obstacle::MissingFolder << QStringLiteral("no such file or directory");
-}
-
-void PlanFileTest::saves()
-{
-    QFETCH(Obstacle, obstacle);
-    QFETCH(QString, cause);
-    const auto plan = planFrom(QStringLiteral(":/plans/reference-plan.json"));
-    const QTemporaryDir dir(m_dir.filePath(QStringLiteral("save-XXXXXX")));
-    QFile::setPermissions(dir.path(), QFile::permissions(m_dir.path()));
-    const QString target = dir.filePath(QStringLiteral("plan.json"));
-    const QString link = dir.filePath(QStringLiteral("link.json"));
-
-    // Checked in the child, as a full disk's file system ends with it. A save replaces the
-    // file the link points to whole, keeping its permissions; a failed one leaves it as it was.
-    const QString outcome = inChild([&]() -> QString {
-        QString error;
-        if (!prepare(obstacle, dir.path()))
-            return QStringLiteral("cannot set up");
-        const bool saved = savePlan(*plan, link, &error);
-        const bool right = obstacle == Obstacle::MissingFolder
-                           || (QFileInfo(link).isSymLink() && QDir(dir.path()).entryList(QDir::Files).size() == 2
-                               && (saved ? readAll(target) == serializePlan(*plan) && modeOf(target) == 0604
-                                         : readAll(target) == s_previous));
-        if (!right)
-            return QStringLiteral("wrong files after the save");
-        return saved ? QStringLiteral("saved") : error;
-    });
-    if (outcome == QLatin1String("cannot set up"))
-        QSKIP("this system does not allow the obstacle");
-    QCOMPARE(outcome, cause.isEmpty() ? QStringLiteral("saved") : link + QStringLiteral(": cannot be written: ") + cause);
-}
 
 QTEST_MAIN(PlanFileTest)
 #include "PlanFileTest.moc"

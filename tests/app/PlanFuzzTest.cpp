@@ -69,54 +69,52 @@ class PlanFuzzTest : public QObject
     Q_OBJECT
 
 private slots:
-    void mutated_plans_are_shown_or_refused_in_one_line();
-};
+    void mutated_plans_are_shown_or_refused_in_one_line()
+    {
+        QStringList seeds;
+        for (int i = 0; i < s_goodPlanWeight; ++i)
+            seeds << QStringLiteral(":/plans/sample-plan.json")
+                  << QStringLiteral(VELMARIS_TEST_DATA_DIR "/good/unicode-and-every-state.json");
+        const QDir bad(QStringLiteral(VELMARIS_TEST_DATA_DIR "/bad"));
+        for (const QString &name : bad.entryList({QStringLiteral("*.json"), QStringLiteral("*.txt")}, QDir::Files))
+            seeds.push_back(bad.filePath(name));
+        QVERIFY(seeds.size() * s_mutantsPerPlan >= 200);
 
-void PlanFuzzTest::mutated_plans_are_shown_or_refused_in_one_line()
-{
-    QStringList seeds;
-    for (int i = 0; i < s_goodPlanWeight; ++i)
-        seeds << QStringLiteral(":/plans/sample-plan.json")
-              << QStringLiteral(VELMARIS_TEST_DATA_DIR "/good/unicode-and-every-state.json");
-    const QDir bad(QStringLiteral(VELMARIS_TEST_DATA_DIR "/bad"));
-    for (const QString &name : bad.entryList({QStringLiteral("*.json"), QStringLiteral("*.txt")}, QDir::Files))
-        seeds.push_back(bad.filePath(name));
-    QVERIFY(seeds.size() * s_mutantsPerPlan >= 200);
+        QTemporaryDir dir;
+        QRandomGenerator random(s_seed);
+        QStringList forBinary;
+        for (int n = 0; n < seeds.size() * s_mutantsPerPlan; ++n) {
+            QFile seed(seeds.at(n / s_mutantsPerPlan));
+            QFile mutant(dir.filePath(QStringLiteral("%1-%2").arg(QFileInfo(seed).completeBaseName()).arg(n)));
+            QVERIFY(seed.open(QIODevice::ReadOnly) && mutant.open(QIODevice::WriteOnly));
+            mutant.write(mutated(seed.readAll(), random));
+            mutant.close();
 
-    QTemporaryDir dir;
-    QRandomGenerator random(s_seed);
-    QStringList forBinary;
-    for (int n = 0; n < seeds.size() * s_mutantsPerPlan; ++n) {
-        QFile seed(seeds.at(n / s_mutantsPerPlan));
-        QFile mutant(dir.filePath(QStringLiteral("%1-%2").arg(QFileInfo(seed).completeBaseName()).arg(n)));
-        QVERIFY(seed.open(QIODevice::ReadOnly) && mutant.open(QIODevice::WriteOnly));
-        mutant.write(mutated(seed.readAll(), random));
-        mutant.close();
-
-        PlanError error;
-        if (std::unique_ptr<PlanDocument> plan = loadPlan(mutant.fileName(), &error))
-            MainWindow(std::move(plan), nullptr, mutant.fileName()).dump();
-        else
-            QVERIFY2(error.message().startsWith(mutant.fileName() + ": ") && !error.message().contains('\n'),
-                     qPrintable(error.message()));
-        if (n % s_binaryEvery == 0)
-            forBinary.push_back(mutant.fileName());
-    }
-    // A few at a time, as each sanitizer-built editor takes a core and much memory.
-    for (int first = 0; first < forBinary.size(); first += 3) {
-        std::vector<std::future<EditorRun>> runs;
-        for (const QString &path : forBinary.mid(first, 3))
-            runs.push_back(std::async(std::launch::async, runEditor,
-                                      QStringList{QStringLiteral("--plan"), path, QStringLiteral("--dump")}));
-        for (std::size_t i = 0; i < runs.size(); ++i) {
-            const QString &path = forBinary.at(first + static_cast<int>(i));
-            const EditorRun run = runs[i].get();
-            dir.setAutoRemove(endedWell(path, run));
-            QVERIFY2(endedWell(path, run),
-                     qPrintable(QStringLiteral("%1: exit %2\n%3").arg(path).arg(run.exitCode).arg(run.errors)));
+            PlanError error;
+            if (std::unique_ptr<PlanDocument> plan = loadPlan(mutant.fileName(), &error))
+                MainWindow(std::move(plan), nullptr, mutant.fileName()).dump();
+            else
+                QVERIFY2(error.message().startsWith(mutant.fileName() + ": ") && !error.message().contains('\n'),
+                         qPrintable(error.message()));
+            if (n % s_binaryEvery == 0)
+                forBinary.push_back(mutant.fileName());
+        }
+        // A few at a time, as each sanitizer-built editor takes a core and much memory.
+        for (int first = 0; first < forBinary.size(); first += 3) {
+            std::vector<std::future<EditorRun>> runs;
+            for (const QString &path : forBinary.mid(first, 3))
+                runs.push_back(std::async(std::launch::async, runEditor,
+                                          QStringList{QStringLiteral("--plan"), path, QStringLiteral("--dump")}));
+            for (std::size_t i = 0; i < runs.size(); ++i) {
+                const QString &path = forBinary.at(first + static_cast<int>(i));
+                const EditorRun run = runs[i].get();
+                dir.setAutoRemove(endedWell(path, run));
+                QVERIFY2(endedWell(path, run),
+                         qPrintable(QStringLiteral("%1: exit %2\n%3").arg(path).arg(run.exitCode).arg(run.errors)));
+            }
         }
     }
-}
+};
 
 QTEST_MAIN(PlanFuzzTest)
 #include "PlanFuzzTest.moc"

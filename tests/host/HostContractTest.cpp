@@ -10,100 +10,95 @@ class HostContractTest : public QObject
     Q_OBJECT
 
 private slots:
-    void commands_undo_exactly_and_refuse_misfits();
-    void spin_box_data_travels_by_name_in_a_fixed_order();
-    void translated_texts_data();
-    void translated_texts();
-};
+    void commands_undo_exactly_and_refuse_misfits()
+    {
+        CCAPIAccess::DataBaseControl labels;
+        auto layout = std::make_shared<ProcessLayout>(&labels);
+        CostPropertyString name(key("P"), "old");
+        name.setNoValue(true);
+        SetPropertyStringValueCmd rename(layout, &name, "new");
+        QVERIFY(!rename.undo());
+        QVERIFY(rename.execute() && name.isModified() && !name.hasNoValue());
+        QVERIFY(rename.undo());
+        QCOMPARE(name.getValue(), std::string("old"));
+        QVERIFY(!name.isModified() && name.hasNoValue());
+        QVERIFY(rename.redo());
+        QCOMPARE(name.getValue(), std::string("new"));
 
-void HostContractTest::commands_undo_exactly_and_refuse_misfits()
-{
-    CCAPIAccess::DataBaseControl labels;
-    auto layout = std::make_shared<ProcessLayout>(&labels);
-    CostPropertyString name(key("P"), "old");
-    name.setNoValue(true);
-    SetPropertyStringValueCmd rename(layout, &name, "new");
-    QVERIFY(!rename.undo());
-    QVERIFY(rename.execute() && name.isModified() && !name.hasNoValue());
-    QVERIFY(rename.undo());
-    QCOMPARE(name.getValue(), std::string("old"));
-    QVERIFY(!name.isModified() && name.hasNoValue());
-    QVERIFY(rename.redo());
-    QCOMPARE(name.getValue(), std::string("new"));
-
-    CostPropertyEnum choice(key("P"), {"A", "B"}, 0);
-    CostPropertyInteger count(key("P"), 5);
-    for (const std::shared_ptr<CommandBase> &misfit : std::vector<std::shared_ptr<CommandBase>>{
-             std::make_shared<SetPropertyEnumValueCmd>(layout, &choice, 2, false),
-             std::make_shared<SetPropertyDoubleValueCmd>(layout, &count, 2.5, false),
-             std::make_shared<SetPropertyEnumValueCmd>(layout, &name, 0, false),
-             std::make_shared<SetPropertyBooleanValueCmd>(layout, nullptr, true)}) {
-        QVERIFY(!misfit->execute());
-        QVERIFY(!misfit->undo());
+        CostPropertyEnum choice(key("P"), {"A", "B"}, 0);
+        CostPropertyInteger count(key("P"), 5);
+        for (const std::shared_ptr<CommandBase> &misfit : std::vector<std::shared_ptr<CommandBase>>{
+                 std::make_shared<SetPropertyEnumValueCmd>(layout, &choice, 2, false),
+                 std::make_shared<SetPropertyDoubleValueCmd>(layout, &count, 2.5, false),
+                 std::make_shared<SetPropertyEnumValueCmd>(layout, &name, 0, false),
+                 std::make_shared<SetPropertyBooleanValueCmd>(layout, nullptr, true)}) {
+            QVERIFY(!misfit->execute());
+            QVERIFY(!misfit->undo());
+        }
+        QCOMPARE(std::make_tuple(choice.getIndexValue(), count.getValue(), choice.isModified()), std::make_tuple(0, 5, false));
     }
-    QCOMPARE(std::make_tuple(choice.getIndexValue(), count.getValue(), choice.isModified()), std::make_tuple(0, 5, false));
-}
 
-void HostContractTest::spin_box_data_travels_by_name_in_a_fixed_order()
-{
-    VLDoubleSpinBoxData data;
-    data.keyboardTracking = false;
-    data.minimum = -2.5;
-    data.maximum = 99.0;
-    data.singleStep = 0.5;
-    data.maximumLength = 12;
-    data.decimals = 3;
-    data.suffix = QStringLiteral("mm");
-    data.prefix = QStringLiteral("≈");
-    data.specialValueText = QStringLiteral("auto");
-    data.displayFactor = 2.0;
-    data.flags = 7;
-    const QVariant variant(QMetaType::type("VLDoubleSpinBoxData"), &data);
-    QCOMPARE(variant.userType(), VLDoubleSpinBoxData::metaTypeId());
+    void spin_box_data_travels_by_name_in_a_fixed_order()
+    {
+        VLDoubleSpinBoxData data;
+        data.keyboardTracking = false;
+        data.minimum = -2.5;
+        data.maximum = 99.0;
+        data.singleStep = 0.5;
+        data.maximumLength = 12;
+        data.decimals = 3;
+        data.suffix = QStringLiteral("mm");
+        data.prefix = QStringLiteral("≈");
+        data.specialValueText = QStringLiteral("auto");
+        data.displayFactor = 2.0;
+        data.flags = 7;
+        const QVariant variant(QMetaType::type("VLDoubleSpinBoxData"), &data);
+        QCOMPARE(variant.userType(), VLDoubleSpinBoxData::metaTypeId());
 
-    // Inside a variant: its name, then each field in its place, keyboard tracking left out.
-    QByteArray bytes;
-    QByteArray expected;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    QDataStream fields(&expected, QIODevice::WriteOnly);
-    out << variant;
-    fields << quint32(QMetaType::User) << qint8(0) << "VLDoubleSpinBoxData" << -2.5 << 99.0 << 0.5 << qint32(12)
-           << qint32(3) << QStringLiteral("mm") << QStringLiteral("≈") << QStringLiteral("auto") << 2.0 << qint32(7);
-    QCOMPARE(bytes, expected);
-    QVariant read;
-    QDataStream in(bytes);
-    in >> read;
-    QVERIFY(read == variant && read.value<VLDoubleSpinBoxData>().keyboardTracking);
-}
+        // Inside a variant: its name, then each field in its place, keyboard tracking left out.
+        QByteArray bytes;
+        QByteArray expected;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        QDataStream fields(&expected, QIODevice::WriteOnly);
+        out << variant;
+        fields << quint32(QMetaType::User) << qint8(0) << "VLDoubleSpinBoxData" << -2.5 << 99.0 << 0.5 << qint32(12)
+               << qint32(3) << QStringLiteral("mm") << QStringLiteral("≈") << QStringLiteral("auto") << 2.0 << qint32(7);
+        QCOMPARE(bytes, expected);
+        QVariant read;
+        QDataStream in(bytes);
+        in >> read;
+        QVERIFY(read == variant && read.value<VLDoubleSpinBoxData>().keyboardTracking);
+    }
 
-void HostContractTest::translated_texts_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("filled");
-    // The lowest number first, wherever it stands, and every occurrence of it; filled text is
-    // never searched again.
-    QTest::newRow("translated") << "Size of %1" << QStringList{"Teil"} << "Größe von Teil";
-    QTest::newRow("reordered") << "%2 before %1" << QStringList{"one", "two"} << "two before one";
-    QTest::newRow("repeated") << "%1 and %1 then %2" << QStringList{"x", "y"} << "x and x then y";
-    QTest::newRow("no rescan") << "%1 of %2" << QStringList{"50 %2", "all"} << "50 %2 of all";
-    QTest::newRow("two digits") << "%10 %2" << QStringList{"two", "ten"} << "ten two";
-    QTest::newRow("lone percent") << "100% of %1" << QStringList{"Maß"} << "100% of Maß";
-}
+    void translated_texts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("filled");
+        // The lowest number first, wherever it stands, and every occurrence of it; filled text is
+        // never searched again.
+        QTest::newRow("translated") << "Size of %1" << QStringList{"Teil"} << "Größe von Teil";
+        QTest::newRow("reordered") << "%2 before %1" << QStringList{"one", "two"} << "two before one";
+        QTest::newRow("repeated") << "%1 and %1 then %2" << QStringList{"x", "y"} << "x and x then y";
+        QTest::newRow("no rescan") << "%1 of %2" << QStringList{"50 %2", "all"} << "50 %2 of all";
+        QTest::newRow("two digits") << "%10 %2" << QStringList{"two", "ten"} << "ten two";
+        QTest::newRow("lone percent") << "100% of %1" << QStringList{"Maß"} << "100% of Maß";
+    }
 
-void HostContractTest::translated_texts()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, arguments);
-    const QByteArray source = text.toUtf8();
-    OneTextTranslator german("ctx", "Size of %1", QStringLiteral("Größe von %1"));
-    QCoreApplication::installTranslator(&german);
-    ArgString result = TranslatorArg::translate("ctx", source.constData());
-    QCoreApplication::removeTranslator(&german);
-    for (const QString &argument : arguments)
-        result = result.arg(argument.toStdString());
-    QTEST(QString::fromStdString(result), "filled");
-}
+    void translated_texts()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, arguments);
+        const QByteArray source = text.toUtf8();
+        OneTextTranslator german("ctx", "Size of %1", QStringLiteral("Größe von %1"));
+        QCoreApplication::installTranslator(&german);
+        ArgString result = TranslatorArg::translate("ctx", source.constData());
+        QCoreApplication::removeTranslator(&german);
+        for (const QString &argument : arguments)
+            result = result.arg(argument.toStdString());
+        QTEST(QString::fromStdString(result), "filled");
+    }
+};
 
 QTEST_MAIN(HostContractTest)
 #include "HostContractTest.moc"

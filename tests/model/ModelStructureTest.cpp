@@ -33,168 +33,160 @@ class ModelStructureTest : public QObject
     Q_OBJECT
 
 private slots:
-    void defaults_and_shared_control();
-    void category_rows();
-    void category_rows_follow_host_changes();
-    void category_row_of_a_container();
-    void label_cell_data();
-    void label_cell();
-    void label_cell_translated();
-};
-
-void ModelStructureTest::defaults_and_shared_control()
-{
-    ProcPlanBaseQItemModel model;
-    QCOMPARE(model.exchangeRate().rate, 1.0);
-    QCOMPARE(model.exchangeRate().currency, std::string("EUR"));
-    QVERIFY(!model.referenceComparisonEnabled() && !model.parent());
-    // The model holds a share of the control and gives it up on replacement and destruction.
-    auto control = std::make_shared<NoFactoryControl>();
+    void defaults_and_shared_control()
     {
-        ProcPlanBaseQItemModel shared(control);
-        QCOMPARE(control.use_count(), 2L);
-        shared.setDesignDefinitionControl({});
+        ProcPlanBaseQItemModel model;
+        QCOMPARE(model.exchangeRate().rate, 1.0);
+        QCOMPARE(model.exchangeRate().currency, std::string("EUR"));
+        QVERIFY(!model.referenceComparisonEnabled() && !model.parent());
+        // The model holds a share of the control and gives it up on replacement and destruction.
+        auto control = std::make_shared<NoFactoryControl>();
+        {
+            ProcPlanBaseQItemModel shared(control);
+            QCOMPARE(control.use_count(), 2L);
+            shared.setDesignDefinitionControl({});
+            QCOMPARE(control.use_count(), 1L);
+            shared.setDesignDefinitionControl(control);
+        }
         QCOMPARE(control.use_count(), 1L);
-        shared.setDesignDefinitionControl(control);
     }
-    QCOMPARE(control.use_count(), 1L);
-}
 
-void ModelStructureTest::category_rows()
-{
-    Categories c;
-    QSignalSpy modified(&c.model, &ProcPlanBaseQItemModel::sigPropGotModified);
-    const QModelIndex cost = c.model.categoryIndex("CAT_Cost", "Cost");
-    QCOMPARE(c.row("CAT_Time", "Time"), 1);
-    QCOMPARE(cost.row(), 0);
-    QCOMPARE(keyAt(cost), QStringLiteral("CAT_Cost"));
-    QCOMPARE(cost.data(ReadOnlyRole).toBool(), true);
-    QCOMPARE(cost.data(Qt::DisplayRole).toString(), QStringLiteral("Cost"));
+    void category_rows()
+    {
+        Categories c;
+        QSignalSpy modified(&c.model, &ProcPlanBaseQItemModel::sigPropGotModified);
+        const QModelIndex cost = c.model.categoryIndex("CAT_Cost", "Cost");
+        QCOMPARE(c.row("CAT_Time", "Time"), 1);
+        QCOMPARE(cost.row(), 0);
+        QCOMPARE(keyAt(cost), QStringLiteral("CAT_Cost"));
+        QCOMPARE(cost.data(ReadOnlyRole).toBool(), true);
+        QCOMPARE(cost.data(Qt::DisplayRole).toString(), QStringLiteral("Cost"));
 
-    // The same key finds its row, which keeps its first label; keys match byte for byte.
-    QCOMPARE(c.model.categoryIndex("CAT_Cost", "Kosten"), cost);
-    QCOMPARE(cost.data(Qt::DisplayRole).toString(), QStringLiteral("Cost"));
-    QCOMPARE(c.row("cat_cost"), 2);
-    QCOMPARE(c.row("CAT_Cost "), 3);
-    QCOMPARE(c.row(""), 4);
-    QCOMPARE(c.row(""), 4);
-    QCOMPARE(c.model.rowCount(), 5);
-    QCOMPARE(modified.count(), 0);
-}
+        // The same key finds its row, which keeps its first label; keys match byte for byte.
+        QCOMPARE(c.model.categoryIndex("CAT_Cost", "Kosten"), cost);
+        QCOMPARE(cost.data(Qt::DisplayRole).toString(), QStringLiteral("Cost"));
+        QCOMPARE(c.row("cat_cost"), 2);
+        QCOMPARE(c.row("CAT_Cost "), 3);
+        QCOMPARE(c.row(""), 4);
+        QCOMPARE(c.row(""), 4);
+        QCOMPARE(c.model.rowCount(), 5);
+        QCOMPARE(modified.count(), 0);
+    }
 
-void ModelStructureTest::category_rows_follow_host_changes()
-{
-    Categories c;
-    for (const char *key : {"A", "B", "C"})
-        c.row(key);
-    c.model.item(1)->appendRow({new QStandardItem, new QStandardItem});
-    QCOMPARE(c.row("B"), 1);
+    void category_rows_follow_host_changes()
+    {
+        Categories c;
+        for (const char *key : {"A", "B", "C"})
+            c.row(key);
+        c.model.item(1)->appendRow({new QStandardItem, new QStandardItem});
+        QCOMPARE(c.row("B"), 1);
 
-    // Rows removed, inserted and moved (taken and put back) by the host.
-    c.model.removeRow(0);
-    QCOMPARE(c.row("B"), 0);
-    QCOMPARE(c.row("C"), 1);
-    c.model.insertRow(0, new QStandardItem(QStringLiteral("host row")));
-    QCOMPARE(c.row("B"), 1);
-    c.model.insertRow(0, c.model.takeRow(2));
-    QCOMPARE(c.row("C"), 0);
-    QCOMPARE(c.row("B"), 2);
+        // Rows removed, inserted and moved (taken and put back) by the host.
+        c.model.removeRow(0);
+        QCOMPARE(c.row("B"), 0);
+        QCOMPARE(c.row("C"), 1);
+        c.model.insertRow(0, new QStandardItem(QStringLiteral("host row")));
+        QCOMPARE(c.row("B"), 1);
+        c.model.insertRow(0, c.model.takeRow(2));
+        QCOMPARE(c.row("C"), 0);
+        QCOMPARE(c.row("B"), 2);
 
-    // A duplicate key written by the host: the last row with the key wins.
-    auto *duplicate = new QStandardItem;
-    duplicate->setData(QStringLiteral("C"), ProcPlanBaseQItemModel::s_tsKeyRole);
-    c.model.appendRow(duplicate);
-    QCOMPARE(c.row("C"), c.model.rowCount() - 1);
+        // A duplicate key written by the host: the last row with the key wins.
+        auto *duplicate = new QStandardItem;
+        duplicate->setData(QStringLiteral("C"), ProcPlanBaseQItemModel::s_tsKeyRole);
+        c.model.appendRow(duplicate);
+        QCOMPARE(c.row("C"), c.model.rowCount() - 1);
 
-    // A key changed in place; a column inserted in front of the keys.
-    c.model.setData(c.model.index(0, 0), QStringLiteral("renamed"), ProcPlanBaseQItemModel::s_tsKeyRole);
-    QCOMPARE(c.row("renamed"), 0);
-    const int rows = c.model.rowCount();
-    c.model.insertColumn(0);
-    QCOMPARE(c.row("renamed"), rows);
+        // A key changed in place; a column inserted in front of the keys.
+        c.model.setData(c.model.index(0, 0), QStringLiteral("renamed"), ProcPlanBaseQItemModel::s_tsKeyRole);
+        QCOMPARE(c.row("renamed"), 0);
+        const int rows = c.model.rowCount();
+        c.model.insertColumn(0);
+        QCOMPARE(c.row("renamed"), rows);
 
-    c.model.clear();
-    QCOMPARE(c.row("renamed"), 0);
-    QCOMPARE(c.model.rowCount(), 1);
-    QCOMPARE(c.model.getPropertyKeyAtIndex(QModelIndex()), std::string());
-}
+        c.model.clear();
+        QCOMPARE(c.row("renamed"), 0);
+        QCOMPARE(c.model.rowCount(), 1);
+        QCOMPARE(c.model.getPropertyKeyAtIndex(QModelIndex()), std::string());
+    }
 
-void ModelStructureTest::category_row_of_a_container()
-{
-    CCAPIAccess::DataBaseControl db;
-    db.setLabel("CAT_Cost", "Cost");
-    CCAPIAccess::ProcessLayoutController controller(&db);
-    Categories c;
-    const auto row = [&](const std::string &category) {
-        return c.model.categoryIndex(&controller, PropertySignalContainer::make(std::make_shared<CostPropertyDouble>(
-                                                      LabelKey("P_" + category, category), 1.0)));
-    };
-    const QModelIndex cost = row("CAT_Cost");
-    QCOMPARE(cost.data(Qt::DisplayRole).toString(), QStringLiteral("Cost"));
-    QCOMPARE(keyAt(cost), QStringLiteral("CAT_Cost"));
+    void category_row_of_a_container()
+    {
+        CCAPIAccess::DataBaseControl db;
+        db.setLabel("CAT_Cost", "Cost");
+        CCAPIAccess::ProcessLayoutController controller(&db);
+        Categories c;
+        const auto row = [&](const std::string &category) {
+            return c.model.categoryIndex(&controller, PropertySignalContainer::make(std::make_shared<CostPropertyDouble>(
+                                                          LabelKey("P_" + category, category), 1.0)));
+        };
+        const QModelIndex cost = row("CAT_Cost");
+        QCOMPARE(cost.data(Qt::DisplayRole).toString(), QStringLiteral("Cost"));
+        QCOMPARE(keyAt(cost), QStringLiteral("CAT_Cost"));
 
-    // Categories without a label are all "Unnamed Category", each under its own key.
-    const QModelIndex unnamed = row("CAT_Y");
-    QCOMPARE(unnamed.data(Qt::DisplayRole).toString(), QStringLiteral("Unnamed Category"));
-    QCOMPARE(keyAt(unnamed), QStringLiteral("CAT_Y"));
-    QCOMPARE(row("CAT_Z").row(), 2);
-    QCOMPARE(row("CAT_Cost"), cost);
-}
+        // Categories without a label are all "Unnamed Category", each under its own key.
+        const QModelIndex unnamed = row("CAT_Y");
+        QCOMPARE(unnamed.data(Qt::DisplayRole).toString(), QStringLiteral("Unnamed Category"));
+        QCOMPARE(keyAt(unnamed), QStringLiteral("CAT_Y"));
+        QCOMPARE(row("CAT_Z").row(), 2);
+        QCOMPARE(row("CAT_Cost"), cost);
+    }
 
-void ModelStructureTest::label_cell_data()
-{
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<bool>("editable");
-    QTest::addColumn<bool>("marked");
-    QTest::addColumn<QVariant>("tooltip");
-    const QString thirty(30, QLatin1Char('x'));
-    const QString thirtyOne(31, QLatin1Char('y'));
-    const QString umlauts(16, QChar(0xe4)); // 32 bytes in 16 characters
-    QTest::newRow("30 bytes, no tooltip") << thirty << true << false << QVariant();
-    QTest::newRow("31 bytes, itself") << thirtyOne << true << true << QVariant(thirtyOne);
-    QTest::newRow("bytes count, not characters") << umlauts << true << false << QVariant(umlauts);
-    QTest::newRow("short, not editable") << "Rate" << false << true << QVariant(QStringLiteral("Rate not editable"));
-    QTest::newRow("long, not editable") << thirtyOne << false << false << QVariant(thirtyOne + " not editable");
-}
+    void label_cell_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("editable");
+        QTest::addColumn<bool>("marked");
+        QTest::addColumn<QVariant>("tooltip");
+        const QString thirty(30, QLatin1Char('x'));
+        const QString thirtyOne(31, QLatin1Char('y'));
+        const QString umlauts(16, QChar(0xe4)); // 32 bytes in 16 characters
+        QTest::newRow("30 bytes, no tooltip") << thirty << true << false << QVariant();
+        QTest::newRow("31 bytes, itself") << thirtyOne << true << true << QVariant(thirtyOne);
+        QTest::newRow("bytes count, not characters") << umlauts << true << false << QVariant(umlauts);
+        QTest::newRow("short, not editable") << "Rate" << false << true << QVariant(QStringLiteral("Rate not editable"));
+        QTest::newRow("long, not editable") << thirtyOne << false << false << QVariant(thirtyOne + " not editable");
+    }
 
-void ModelStructureTest::label_cell()
-{
-    QFETCH(QString, label);
-    QFETCH(bool, editable);
-    QFETCH(bool, marked);
-    CCAPIAccess::DataBaseControl db;
-    db.setLabel("P_Key", label.toStdString());
-    Categories c;
-    c.model.item(c.row("C"))->appendRow(new QStandardItem);
-    const QModelIndex cell = c.model.index(0, 0, c.model.index(0, 0));
-    const LabelKey labelKey = LabelKey("P_Key", "C").setEditable(editable);
-    c.model.generateLabelQitem(&db, &labelKey, cell, marked);
-    c.model.generateLabelQitem(&db, &labelKey, cell, false); // a mark stays once set
+    void label_cell()
+    {
+        QFETCH(QString, label);
+        QFETCH(bool, editable);
+        QFETCH(bool, marked);
+        CCAPIAccess::DataBaseControl db;
+        db.setLabel("P_Key", label.toStdString());
+        Categories c;
+        c.model.item(c.row("C"))->appendRow(new QStandardItem);
+        const QModelIndex cell = c.model.index(0, 0, c.model.index(0, 0));
+        const LabelKey labelKey = LabelKey("P_Key", "C").setEditable(editable);
+        c.model.generateLabelQitem(&db, &labelKey, cell, marked);
+        c.model.generateLabelQitem(&db, &labelKey, cell, false); // a mark stays once set
 
-    QCOMPARE(cell.data(Qt::DisplayRole).toString(), label);
-    QTEST(cell.data(Qt::ToolTipRole), "tooltip");
-    QCOMPARE(cell.data(MarkedLabelRole), marked ? QVariant(true) : QVariant());
-    QCOMPARE(cell.data(ReadOnlyRole), QVariant(true));
-    QCOMPARE(c.model.getPropertyKeyAtIndex(cell), std::string("P_Key"));
-    QCOMPARE(c.model.getPropertyParentIdAtIndex(cell), 0);
-    c.model.generateLabelQitem(&db, &labelKey, QModelIndex(), true);
-    QCOMPARE(c.model.rowCount(), 1);
-}
+        QCOMPARE(cell.data(Qt::DisplayRole).toString(), label);
+        QTEST(cell.data(Qt::ToolTipRole), "tooltip");
+        QCOMPARE(cell.data(MarkedLabelRole), marked ? QVariant(true) : QVariant());
+        QCOMPARE(cell.data(ReadOnlyRole), QVariant(true));
+        QCOMPARE(c.model.getPropertyKeyAtIndex(cell), std::string("P_Key"));
+        QCOMPARE(c.model.getPropertyParentIdAtIndex(cell), 0);
+        c.model.generateLabelQitem(&db, &labelKey, QModelIndex(), true);
+        QCOMPARE(c.model.rowCount(), 1);
+    }
 
-void ModelStructureTest::label_cell_translated()
-{
-    CCAPIAccess::DataBaseControl db;
-    db.setLabel("P_Fixed", "Rate");
-    Categories c;
-    c.model.item(c.row("C"))->appendRow(new QStandardItem);
-    const QModelIndex cell = c.model.index(0, 0, c.model.index(0, 0));
-    const LabelKey fixed = LabelKey("P_Fixed", "C").setEditable(false);
-    OneTextTranslator german("Velmaris::ProcPlanBaseQItemModel", " not editable", QStringLiteral(" nicht editierbar"));
-    QCoreApplication::installTranslator(&german);
-    c.model.generateLabelQitem(&db, &fixed, cell, true);
-    QCoreApplication::removeTranslator(&german);
-    QCOMPARE(cell.data(Qt::ToolTipRole).toString(), QStringLiteral("Rate nicht editierbar"));
-}
+    void label_cell_translated()
+    {
+        CCAPIAccess::DataBaseControl db;
+        db.setLabel("P_Fixed", "Rate");
+        Categories c;
+        c.model.item(c.row("C"))->appendRow(new QStandardItem);
+        const QModelIndex cell = c.model.index(0, 0, c.model.index(0, 0));
+        const LabelKey fixed = LabelKey("P_Fixed", "C").setEditable(false);
+        OneTextTranslator german("Velmaris::ProcPlanBaseQItemModel", " not editable", QStringLiteral(" nicht editierbar"));
+        QCoreApplication::installTranslator(&german);
+        c.model.generateLabelQitem(&db, &fixed, cell, true);
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(cell.data(Qt::ToolTipRole).toString(), QStringLiteral("Rate nicht editierbar"));
+    }
+};
 
 QTEST_MAIN(ModelStructureTest)
 #include "ModelStructureTest.moc"

@@ -36,49 +36,45 @@ class VisibleSelectionTest : public QObject
     Q_OBJECT
 
 private slots:
-    void selection_rules_data();
-    void selection_rules();
-    void ordering();
+    void selection_rules_data()
+    {
+        QTest::addColumn<bool>("byLabelKey");
+        QTest::addColumn<bool>("showAll");
+        QTest::addColumn<QStringList>("selected");
+        // By the label key the switch plays no part; by the property it shows everything, withdrawn included.
+        QTest::newRow("label key") << true << false << QStringList{"plain", "hiddenProperty"};
+        QTest::newRow("label key, show all") << true << true << QStringList{"plain", "hiddenProperty"};
+        QTest::newRow("property") << false << false << QStringList{"plain", "hiddenKey"};
+        QTest::newRow("property, show all") << false << true << QStringList{"plain", "hiddenKey", "hiddenProperty", "withdrawn"};
+    }
+
+    void selection_rules()
+    {
+        QFETCH(bool, byLabelKey);
+        QFETCH(bool, showAll);
+        const Containers input{container("withdrawn", 4, "w"), container("hiddenProperty", 3, "p"),
+                               container("hiddenKey", 2, "k"), container("plain", 1)};
+        QTEST(select(input, byLabelKey, showAll), "selected");
+        // The output shares the input's containers and leaves the input alone.
+        QCOMPARE(ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps(input, true).front(), input.back());
+        QCOMPARE(input.size(), std::size_t(4));
+    }
+
+    void ordering()
+    {
+        // Equal positions both appear, next to each other; negatives first.
+        const QStringList tied = select({container("b", 2), container("x", -1), container("a", 2), container("z", 3)}, true, false);
+        QCOMPARE(tied.size(), 4);
+        QCOMPARE(tied.first() + tied.last(), QStringLiteral("xz"));
+        QCOMPARE((QSet<QString>{tied[1], tied[2]}), (QSet<QString>{"a", "b"}));
+
+        // Show-all selects containers without a property, or no container at all: they go last.
+        const Containers withEmpty{nullptr, PropertySignalContainer::make(nullptr), container("late", 9), container("early", -5)};
+        QCOMPARE(select(withEmpty, false, true), (QStringList{"early", "late", "-", "-"}));
+        QCOMPARE(select(withEmpty, false, false), (QStringList{"early", "late"}));
+        QVERIFY(ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps({}, false).empty());
+    }
 };
-
-void VisibleSelectionTest::selection_rules_data()
-{
-    QTest::addColumn<bool>("byLabelKey");
-    QTest::addColumn<bool>("showAll");
-    QTest::addColumn<QStringList>("selected");
-    // By the label key the switch plays no part; by the property it shows everything, withdrawn included.
-    QTest::newRow("label key") << true << false << QStringList{"plain", "hiddenProperty"};
-    QTest::newRow("label key, show all") << true << true << QStringList{"plain", "hiddenProperty"};
-    QTest::newRow("property") << false << false << QStringList{"plain", "hiddenKey"};
-    QTest::newRow("property, show all") << false << true << QStringList{"plain", "hiddenKey", "hiddenProperty", "withdrawn"};
-}
-
-void VisibleSelectionTest::selection_rules()
-{
-    QFETCH(bool, byLabelKey);
-    QFETCH(bool, showAll);
-    const Containers input{container("withdrawn", 4, "w"), container("hiddenProperty", 3, "p"),
-                           container("hiddenKey", 2, "k"), container("plain", 1)};
-    QTEST(select(input, byLabelKey, showAll), "selected");
-    // The output shares the input's containers and leaves the input alone.
-    QCOMPARE(ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps(input, true).front(), input.back());
-    QCOMPARE(input.size(), std::size_t(4));
-}
-
-void VisibleSelectionTest::ordering()
-{
-    // Equal positions both appear, next to each other; negatives first.
-    const QStringList tied = select({container("b", 2), container("x", -1), container("a", 2), container("z", 3)}, true, false);
-    QCOMPARE(tied.size(), 4);
-    QCOMPARE(tied.first() + tied.last(), QStringLiteral("xz"));
-    QCOMPARE((QSet<QString>{tied[1], tied[2]}), (QSet<QString>{"a", "b"}));
-
-    // Show-all selects containers without a property, or no container at all: they go last.
-    const Containers withEmpty{nullptr, PropertySignalContainer::make(nullptr), container("late", 9), container("early", -5)};
-    QCOMPARE(select(withEmpty, false, true), (QStringList{"early", "late", "-", "-"}));
-    QCOMPARE(select(withEmpty, false, false), (QStringList{"early", "late"}));
-    QVERIFY(ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps({}, false).empty());
-}
 
 QTEST_MAIN(VisibleSelectionTest)
 #include "VisibleSelectionTest.moc"
