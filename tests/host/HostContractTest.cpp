@@ -1,8 +1,5 @@
-// What the library's users rely on in the host stand-in: exact undo, refused misfits, the
-// spin-box record's wire form and translated texts with their placeholders.
-#include "host/translation/Translator.h"
-
-#include "support/OneTextTranslator.h"
+// What the library's users rely on in the host stand-in: exact undo, refused misfits and the
+// spin-box record's wire form.
 #include "support/PlanObjects.h"
 
 class HostContractTest : public QObject
@@ -68,35 +65,6 @@ private slots:
         QDataStream in(bytes);
         in >> read;
         QVERIFY(read == variant && read.value<VLDoubleSpinBoxData>().keyboardTracking);
-    }
-
-    void translated_texts_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("filled");
-        // The lowest number first, wherever it stands, and every occurrence of it; filled text is
-        // never searched again.
-        QTest::newRow("translated") << "Size of %1" << QStringList{"Teil"} << "Größe von Teil";
-        QTest::newRow("reordered") << "%2 before %1" << QStringList{"one", "two"} << "two before one";
-        QTest::newRow("repeated") << "%1 and %1 then %2" << QStringList{"x", "y"} << "x and x then y";
-        QTest::newRow("no rescan") << "%1 of %2" << QStringList{"50 %2", "all"} << "50 %2 of all";
-        QTest::newRow("two digits") << "%10 %2" << QStringList{"two", "ten"} << "ten two";
-        QTest::newRow("lone percent") << "100% of %1" << QStringList{"Maß"} << "100% of Maß";
-    }
-
-    void translated_texts()
-    {
-        QFETCH(QString, text);
-        QFETCH(QStringList, arguments);
-        const QByteArray source = text.toUtf8();
-        OneTextTranslator german("ctx", "Size of %1", QStringLiteral("Größe von %1"));
-        QCoreApplication::installTranslator(&german);
-        ArgString result = TranslatorArg::translate("ctx", source.constData());
-        QCoreApplication::removeTranslator(&german);
-        for (const QString &argument : arguments)
-            result = result.arg(argument.toStdString());
-        QTEST(QString::fromStdString(result), "filled");
     }
 };
 

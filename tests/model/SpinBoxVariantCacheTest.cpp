@@ -1,7 +1,5 @@
-#include "model/MeasuringFont.h"
 #include "model/SpinBoxVariantCache.h"
 
-#include <QFontMetrics>
 #include <QtTest>
 
 #include <functional>
@@ -21,12 +19,12 @@ QByteArray exactly(const VLDoubleSpinBoxData &data)
 
 } // namespace
 
-class PopulationCachesTest : public QObject
+class SpinBoxVariantCacheTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void spin_box_variants_hold_what_was_asked_for()
+    void variants_hold_exactly_what_was_asked_for()
     {
         VLDoubleSpinBoxData base;
         base.minimum = 0.0;
@@ -57,33 +55,7 @@ private slots:
         // A variant handed out earlier is not changed when its slot is reused.
         QCOMPARE(exactly(first.value<VLDoubleSpinBoxData>()), exactly(base));
     }
-
-    void widths_are_those_of_the_text_in_the_current_font()
-    {
-        const QString family = QStringLiteral("DejaVu Sans");
-        const auto measured = [&family](int size, const QString &text) {
-            return QFontMetrics(QFont(family, size, QFont::Normal, false)).horizontalAdvance(text, -1);
-        };
-        // Numbers that differ only in value, unit, type or the sign of a zero have texts of their own.
-        const std::vector<std::tuple<QVariant, std::string, QString>> numbers{
-            {123456.75, "mm", QStringLiteral("123456.75 mm")}, {123456.5, "mm", QStringLiteral("1 mm")},
-            {123456.75, "in", QStringLiteral("123456.75 inches")}, {0.0, "mm", QStringLiteral("0 mm")},
-            {-0.0, "mm", QStringLiteral("-0.000 mm")},          {0, "mm", QStringLiteral("0 millimetres")},
-        };
-        for (const int size : {10, 40, 10}) {
-            MeasuringFont font;
-            font.follow(family, size);
-            for (int pass = 0; pass < 2; ++pass) {
-                for (const auto &[number, unit, text] : numbers)
-                    QCOMPARE(font.width(number, unit, [&text = text] { return text; }), measured(size, text));
-            }
-        }
-        MeasuringFont font;
-        font.follow(family, 40);
-        font.follow(family, QStringLiteral("10"));
-        QCOMPARE(font.width(QStringLiteral("wide text")), measured(10, QStringLiteral("wide text")));
-    }
 };
 
-QTEST_MAIN(PopulationCachesTest)
-#include "PopulationCachesTest.moc"
+QTEST_MAIN(SpinBoxVariantCacheTest)
+#include "SpinBoxVariantCacheTest.moc"
