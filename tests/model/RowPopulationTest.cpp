@@ -4,11 +4,22 @@
 #include <QFontMetrics>
 #include <QSignalSpy>
 
+using Roles = QMap<int, QVariant>;
+Q_DECLARE_METATYPE(Roles)
+
 namespace {
 
-int flagsOf(const QModelIndex &cell) { return cell.data(StateFlagsRole).toInt(); }
+QVariant spin(double min, double max, int decimals, const char *suffix)
+{
+    VLDoubleSpinBoxData data;
+    data.minimum = min;
+    data.maximum = max;
+    data.decimals = decimals;
+    data.suffix = QString::fromUtf8(suffix);
+    return QVariant::fromValue(data);
+}
 
-VLDoubleSpinBoxData spinOf(const QModelIndex &cell) { return cell.data(SpinBoxDataRole).value<VLDoubleSpinBoxData>(); }
+int flagsOf(const QModelIndex &cell) { return cell.data(StateFlagsRole).toInt(); }
 
 void useStyle(const QVariant &family, const QVariant &size)
 {
@@ -24,94 +35,70 @@ class RowPopulationTest : public QObject
 
 private slots:
     void init() { useStyle(QStringLiteral("DejaVu Sans"), 10); }
-    void numbers()
+    // Each kind's value cell, filled over a cell that showed "earlier", at the rate 0.8 CHF.
+    void cell_roles_data()
     {
-        PropertyRows rows;
-        rows.model.setExchangeRate({0.8, "CHF"});
-        CostPropertyDouble price(key("P_Price"), 250.0, "usd", 0.0, 1000.0);
-        const QModelIndex cell = rows.fill(price);
-        QCOMPARE(cell.data(Qt::EditRole), QVariant(200.0));
-        QCOMPARE(cell.data(NumericEditorRole), QVariant(true));
-        QCOMPARE(cell.data(ValueCellRole), QVariant(true));
-        QCOMPARE(cell.data(ProcPlanBaseQItemModel::s_tsKeyRole).toString(), QStringLiteral("P_Price"));
-        QCOMPARE(cell.data(ProcPlanBaseQItemModel::s_parentObjectIdRole), QVariant(7));
-        QCOMPARE(QByteArray(cell.data(SpinBoxDataRole).typeName()), QByteArray("VLDoubleSpinBoxData"));
-        QCOMPARE(std::make_tuple(spinOf(cell).maximum, spinOf(cell).suffix, spinOf(cell).decimals),
-                 std::make_tuple(800.0, QStringLiteral("CHF"), 2));
-        QCOMPARE(flagsOf(cell), 0);
-
-        // Scale mode 2, and only 2, doubles value and bounds.
-        CostPropertyInteger count(key("P_Count"), 21, "pcs", 0, 30);
-        QCOMPARE(rows.fill(count, 2).data(Qt::EditRole), QVariant(42));
-        QCOMPARE(spinOf(rows.fill(count, 2)).maximum, 60.0);
-        QCOMPARE(rows.fill(count, 1).data(Qt::EditRole), QVariant(21));
-        QCOMPARE(rows.fill(count, 3).data(Qt::EditRole), QVariant(21));
-
+        QTest::addColumn<PropertyPointer>("property");
+        QTest::addColumn<int>("scaleMode");
+        QTest::addColumn<Roles>("roles");
+        const std::vector<std::string> materials{"MAT_Steel", "MAT_Alu", "MAT_Ti"};
+        const auto material = [&](int count, int index) {
+            return std::make_shared<CostPropertyEnum>(key("P_Mat"), std::vector<std::string>(materials.begin(), materials.begin() + count), index);
+        };
+        const QVariant labels(QStringList{"Steel", "Aluminium", "Titanium"});
+        const QVariant earlier(QStringLiteral("earlier"));
+        auto lots = std::make_shared<BaseMultiProperty>(key("P_Lots"), MultiLotPropertyType, BaseMultiProperty::DoubleValues, std::vector<double>{5.0});
+        lots->setNoValue(true);
+        QTest::newRow("price") << PropertyPointer(std::make_shared<CostPropertyDouble>(key("P_Price"), 250.0, "usd", 0.0, 1000.0)) << 0
+                               << Roles{{Qt::EditRole, 200.0}, {SpinBoxDataRole, spin(0.0, 800.0, 2, "CHF")}, {NumericEditorRole, true},
+                                        {ValueCellRole, true}, {StateFlagsRole, 0}, {TsKeyRole, "P_Price"}, {ParentObjectIdRole, 7}};
+        // Scale mode 2, and only 2, doubles value and bounds; outside them asks for attention.
+        QTest::newRow("doubled") << PropertyPointer(std::make_shared<CostPropertyInteger>(key("P_N"), 21, "pcs", 0, 30)) << 2
+                                 << Roles{{Qt::EditRole, 42}, {SpinBoxDataRole, spin(0.0, 60.0, 0, "pcs")}, {StateFlagsRole, 0}};
+        QTest::newRow("scale mode 1") << PropertyPointer(std::make_shared<CostPropertyInteger>(key("P_N"), 21, "pcs", 0, 20)) << 1
+                                      << Roles{{Qt::EditRole, 21}, {StateFlagsRole, int(AttentionFlag)}};
+        QTest::newRow("scale mode 3") << PropertyPointer(std::make_shared<CostPropertyInteger>(key("P_N"), 21, "pcs", 0, 30)) << 3 << Roles{{Qt::EditRole, 21}};
         // No value asks for attention and empties the cell, which keeps the number's editor.
-        BaseMultiProperty lots(key("P_Lots"), MultiLotPropertyType, BaseMultiProperty::DoubleValues, {5.0});
-        lots.setNoValue(true);
-        const QModelIndex empty = rows.fill(lots);
-        QCOMPARE(empty.data(Qt::EditRole), QVariant(QStringLiteral("")));
-        QCOMPARE(flagsOf(empty), int(AttentionFlag));
-        QVERIFY(empty.data(NumericEditorRole).toBool() && empty.data(SpinBoxDataRole).isValid());
+        QTest::newRow("no value") << PropertyPointer(lots) << 0
+                                  << Roles{{Qt::EditRole, QStringLiteral("")}, {StateFlagsRole, int(AttentionFlag)}, {NumericEditorRole, true},
+                                           {SpinBoxDataRole, spin(std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max(), 2, "")}};
+        // An index outside the values asks for attention and leaves the cell as it was.
+        QTest::newRow("first choice") << PropertyPointer(material(3, 0)) << 0
+                                      << Roles{{Qt::DisplayRole, "Steel"}, {EnumLabelsRole, labels}, {EnumEditorRole, true}, {StateFlagsRole, 0}};
+        QTest::newRow("last choice") << PropertyPointer(material(3, 2)) << 0 << Roles{{Qt::DisplayRole, "Titanium"}, {StateFlagsRole, 0}};
+        for (const auto &[name, count, index] : {std::make_tuple("below the choices", 3, -1), std::make_tuple("past the choices", 3, 3),
+                                                  std::make_tuple("no choices", 0, 0)})
+            QTest::newRow(name) << PropertyPointer(material(count, index)) << 0
+                                << Roles{{Qt::DisplayRole, earlier}, {EnumLabelsRole, {}}, {EnumEditorRole, {}}, {StateFlagsRole, int(AttentionFlag)}};
+        QTest::newRow("single line") << PropertyPointer(std::make_shared<CostPropertyString>(key("P_T"), "a<b>c <<x>>")) << 0
+                                     << Roles{{Qt::EditRole, "a[b]c [[x]]"}, {SingleLineTextRole, true}, {MultiLineTextRole, {}}};
+        QTest::newRow("multi line, spaces") << PropertyPointer(std::make_shared<CostPropertyString>(key("P_T"), "   ", true)) << 0
+                                            << Roles{{Qt::EditRole, QString()}, {MultiLineTextRole, true}, {SingleLineTextRole, {}}};
+        QTest::newRow("boolean") << PropertyPointer(std::make_shared<CostPropertyBoolean>(key("P_F"), true)) << 0
+                                 << Roles{{Qt::EditRole, true}, {BooleanEditorRole, true}, {NumericEditorRole, {}}};
     }
 
-    void enumerations_data()
+    void cell_roles()
     {
-        QTest::addColumn<int>("values");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QVariant>("shown");
-        QTest::newRow("first") << 3 << 0 << QVariant(QStringLiteral("Steel"));
-        QTest::newRow("last") << 3 << 2 << QVariant(QStringLiteral("Titanium"));
-        QTest::newRow("below the values") << 3 << -1 << QVariant(QStringLiteral("earlier"));
-        QTest::newRow("past the values") << 3 << 3 << QVariant(QStringLiteral("earlier"));
-        QTest::newRow("no values") << 0 << 0 << QVariant(QStringLiteral("earlier"));
-    }
-
-    void enumerations()
-    {
-        QFETCH(int, values);
-        QFETCH(int, index);
-        const std::vector<std::string> all{"MAT_Steel", "MAT_Alu", "MAT_Ti"};
-        CostPropertyEnum material(key("P_Material"), std::vector<std::string>(all.begin(), all.begin() + values), index);
+        QFETCH(PropertyPointer, property);
+        QFETCH(int, scaleMode);
+        QFETCH(Roles, roles);
         PropertyRows rows;
         rows.labels.setLabel("MAT_Steel", "Steel");
         rows.labels.setLabel("MAT_Alu", "Aluminium");
         rows.labels.setLabel("MAT_Ti", "Titanium");
+        rows.model.setExchangeRate({0.8, "CHF"});
         const QModelIndex cell = rows.addRow();
         rows.model.setDataQuietly(cell, QStringLiteral("earlier"), Qt::DisplayRole);
-        rows.refill(cell, material);
+        rows.refill(cell, *property, scaleMode);
+        for (auto role = roles.cbegin(); role != roles.cend(); ++role)
+            QVERIFY2(cell.data(role.key()) == role.value(), qPrintable(QString::number(role.key())));
 
-        // An index outside the values asks for attention and leaves the cell as it was.
-        const bool valid = index >= 0 && index < values;
-        QTEST(cell.data(Qt::DisplayRole), "shown");
-        QCOMPARE(flagsOf(cell), valid ? 0 : int(AttentionFlag));
-        QCOMPARE(cell.data(EnumEditorRole), valid ? QVariant(true) : QVariant());
-        QCOMPARE(cell.data(EnumLabelsRole), valid ? QVariant(QStringList{"Steel", "Aluminium", "Titanium"}) : QVariant());
-    }
-
-    void texts_and_booleans()
-    {
-        PropertyRows rows;
-        CostPropertyString single(key("P_Name"), "a<b>c <<x>>");
-        const QModelIndex name = rows.fill(single);
-        QCOMPARE(name.data(Qt::EditRole), QVariant(QStringLiteral("a[b]c [[x]]")));
-        QCOMPARE(name.data(SingleLineTextRole), QVariant(true));
-        QVERIFY(!name.data(MultiLineTextRole).isValid());
-
-        CostPropertyString multi(key("P_Notes"), "   ", true);
-        const QModelIndex notes = rows.fill(multi);
-        QCOMPARE(notes.data(Qt::EditRole), QVariant(QString()));
-        QCOMPARE(notes.data(MultiLineTextRole), QVariant(true));
-        QVERIFY(!notes.data(SingleLineTextRole).isValid());
-
-        CostPropertyBoolean flag(key("P_Flag"), true);
-        const QModelIndex check = rows.fill(flag);
-        QCOMPARE(check.data(BooleanEditorRole), QVariant(true));
-        QCOMPARE(check.data(Qt::EditRole), QVariant(true));
         // A refill with another kind leaves the old kind's marker in place.
-        rows.refill(check, single);
-        QVERIFY(check.data(BooleanEditorRole).toBool() && check.data(SingleLineTextRole).toBool());
+        CostPropertyBoolean flag(key("P_F"), false);
+        rows.refill(cell, flag);
+        QCOMPARE(cell.data(BooleanEditorRole), QVariant(true));
+        QCOMPARE(cell.data(SingleLineTextRole), roles.value(SingleLineTextRole));
     }
 
     void changed_and_reference_marks()
