@@ -1,7 +1,6 @@
 #include "model/ProcPlanBaseQItemModel.h"
 
 #include "model/EnumerationLabel.h"
-
 #include "number/PropertyNumberConcept.h"
 
 #include "host/access/DataBaseControl.h"

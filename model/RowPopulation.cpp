@@ -1,7 +1,7 @@
 #include "model/ProcPlanBaseQItemModel.h"
-#include "model/EnumerationLabel.h"
 #include "model/ProcPlanBaseQItemModel_p.h"
 
+#include "model/EnumerationLabel.h"
 #include "number/PropertyNumberConcept.h"
 
 #include "host/access/DataBaseControl.h"
@@ -69,7 +69,7 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
     };
 
     d->measuringFont.follow(getApplicationDefinedStyleProperty("vlFont"),
-                           getApplicationDefinedStyleProperty("vlFontSize"));
+                            getApplicationDefinedStyleProperty("vlFontSize"));
 
     const bool equalToReference = !m_referenceComparison
                                   || ProcessPlanReferenceComparison::isPropertyEqual(property, referenceProperty,
@@ -85,7 +85,7 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
         attention = number->outOfBounds();
         write(true, NumericEditorRole);
         setSpinbBoxRole(index, d->measuringFont.width(editorValue, number->unit(),
-                                                     [&number] { return number->expressionText(); }));
+                                                      [&number] { return number->expressionText(); }));
         write(d->spinBoxVariants.variantOf(spinBoxData), SpinBoxDataRole);
     } else if (const auto *choice = ofKind<CCAPIBaseCommon::CostPropertyEnum>(property, CCAPIBaseCommon::EnumPropertyType)) {
         const CCAPIBaseCommon::TranslatorWithRules translator(dbControl);
