@@ -2,14 +2,34 @@
 
 #include <QStandardItemModel>
 
+#include <utility>
+
 namespace Velmaris {
 
 namespace {
 
-// A row without an item has no key, which reads as the empty text.
-QString keyAt(const QStandardItemModel &model, int row, int keyRole)
+// A category row's item that counts every change of its data, signals blocked or not: the
+// model's setData, the item's own and a wholesale read (which ends by setting the flags) all
+// pass through setData.
+class CountingItem : public QStandardItem
 {
-    const QStandardItem *item = model.item(row);
+public:
+    explicit CountingItem(std::shared_ptr<int> changes) : m_changes(std::move(changes)) {}
+
+    void setData(const QVariant &value, int role) override
+    {
+        ++*m_changes;
+        QStandardItem::setData(value, role);
+    }
+    bool countsInto(const std::shared_ptr<int> &changes) const { return m_changes == changes; }
+
+private:
+    std::shared_ptr<int> m_changes;
+};
+
+// A row without an item has no key, which reads as the empty text.
+QString keyAt(const QStandardItem *item, int keyRole)
+{
     return item ? item->data(keyRole).toString() : QString();
 }
 
@@ -17,18 +37,25 @@ QString keyAt(const QStandardItemModel &model, int row, int keyRole)
 
 int CategoryRowLookup::find(const QStandardItemModel &model, int keyRole, const std::string &key)
 {
-    if (m_rows != model.rowCount())
+    if (m_rows != model.rowCount() || *m_itemChanges != m_seenItemChanges)
         rebuild(model, keyRole);
     const int remembered = m_rowByKey.find(key);
     if (remembered < 0)
         return confirmedMiss(model, keyRole, key);
-    if (keyAt(model, remembered, keyRole) == m_keyOfRow[static_cast<std::size_t>(remembered)])
+    const auto row = static_cast<std::size_t>(remembered);
+    const QStandardItem *item = model.item(remembered);
+    if ((item && item == m_ownItemOfRow[row]) || keyAt(item, keyRole) == m_keyOfRow[row])
         return remembered;
     rebuild(model, keyRole);
     return m_rowByKey.find(key);
 }
 
-void CategoryRowLookup::appended(const std::string &key, const QString &keyText, int row)
+QStandardItem *CategoryRowLookup::newCategoryItem() const
+{
+    return new CountingItem(m_itemChanges);
+}
+
+void CategoryRowLookup::appended(const std::string &key, const QString &keyText, const QStandardItem *item, int row)
 {
     if (m_rows != row) {
         invalidate();
@@ -36,16 +63,23 @@ void CategoryRowLookup::appended(const std::string &key, const QString &keyText,
     }
     m_rowByKey.put(key, row);
     m_keyOfRow.push_back(keyText);
+    m_ownItemOfRow.push_back(item);
     ++m_rows;
+    m_seenItemChanges = *m_itemChanges; // the writes that made the row
 }
 
 void CategoryRowLookup::rebuild(const QStandardItemModel &model, int keyRole)
 {
     m_rows = model.rowCount();
+    m_seenItemChanges = *m_itemChanges;
     m_rowByKey.clear();
     m_keyOfRow.clear();
+    m_ownItemOfRow.clear();
     for (int row = 0; row < m_rows; ++row) {
-        m_keyOfRow.push_back(keyAt(model, row, keyRole));
+        const QStandardItem *item = model.item(row);
+        const auto *own = dynamic_cast<const CountingItem *>(item);
+        m_ownItemOfRow.push_back(own && own->countsInto(m_itemChanges) ? item : nullptr);
+        m_keyOfRow.push_back(keyAt(item, keyRole));
         m_rowByKey.put(m_keyOfRow.back().toStdString(), row);
     }
 }
@@ -55,7 +89,7 @@ int CategoryRowLookup::confirmedMiss(const QStandardItemModel &model, int keyRol
 {
     const QString text = QString::fromStdString(key);
     for (int row = m_rows - 1; row >= 0; --row) {
-        if (keyAt(model, row, keyRole) == text) {
+        if (keyAt(model.item(row), keyRole) == text) {
             invalidate();
             return row;
         }

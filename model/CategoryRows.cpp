@@ -18,14 +18,15 @@ QModelIndex ProcPlanBaseQItemModel::categoryIndex(const std::string &categoryKey
         return index(found, 0);
 
     d->appendingCategory = true;
-    invisibleRootItem()->appendRow(new QStandardItem);
+    QStandardItem *item = d->categoryRows.newCategoryItem();
+    invisibleRootItem()->appendRow(item);
     const QModelIndex created = index(rowCount() - 1, 0);
     const QString keyText = QString::fromStdString(categoryKey);
     QStandardItemModel::setData(created, keyText, s_tsKeyRole);
     QStandardItemModel::setData(created, true, ReadOnlyRole);
     QStandardItemModel::setData(created, QString::fromStdString(categoryLabel), Qt::EditRole);
     d->appendingCategory = false;
-    d->categoryRows.appended(categoryKey, keyText, created.row());
+    d->categoryRows.appended(categoryKey, keyText, item, created.row());
     return created;
 }
 

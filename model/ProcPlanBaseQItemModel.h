@@ -93,9 +93,10 @@ public:
     ///
     /// An existing row keeps the label it was created with; among rows with one key the last
     /// wins; keys match byte for byte. The answer is that of the rows as they are at the
-    /// call, also after the host changed the top level with the model's signals blocked or
-    /// replaced an item's data in place. Finding an existing row costs constant time however
-    /// many categories there are; appending one reads every row first.
+    /// call, also after the host inserted, removed, moved or renamed top-level rows with the
+    /// model's signals blocked, or replaced a row's data through QStandardItem::read() or
+    /// setData(). Finding an existing row costs constant time however many categories there
+    /// are; appending one reads every row first.
     QModelIndex categoryIndex(const std::string &categoryKey, const std::string &categoryLabel);
     /// The category row of the container's property: its label key's category key, labelled
     /// by the controller's database ("Unnamed Category" when it has no label).

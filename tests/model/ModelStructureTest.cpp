@@ -12,7 +12,8 @@
 #include <functional>
 #include <memory>
 
-// A change the host makes to the top level of a model holding rows A, B and C.
+// A change the host makes to the top level of a model holding rows A, B and C, which the
+// model made, and H, which the host made.
 using HostChange = std::function<void(QStandardItemModel &)>;
 Q_DECLARE_METATYPE(HostChange)
 
@@ -165,12 +166,16 @@ void ModelStructureTest::category_rows_follow_unannounced_changes_data()
     QTest::newRow("read: old key gone") << read << false << "B" << -1;
     QTest::newRow("blocked insert: row shifts") << insert << true << "C" << 3;
     QTest::newRow("blocked insert: key found") << insert << true << "Z" << 0;
-    QTest::newRow("blocked append: duplicate wins") << duplicate << true << "A" << 3;
+    const HostChange renameHostRow = [](QStandardItemModel &m) {
+        m.setData(m.index(3, 0), QStringLiteral("X"), ProcPlanBaseQItemModel::s_tsKeyRole);
+    };
+    QTest::newRow("blocked append: duplicate wins") << duplicate << true << "A" << 4;
     QTest::newRow("blocked removal: last key") << remove << true << "C" << 1;
     QTest::newRow("blocked removal: removed key") << remove << true << "A" << -1;
     QTest::newRow("blocked rename: new key") << rename << true << "X" << 0;
     QTest::newRow("blocked rename: old key") << rename << true << "A" << -1;
     QTest::newRow("blocked move") << move << true << "C" << 0;
+    QTest::newRow("blocked rename of a host row") << renameHostRow << true << "H" << -1;
 }
 
 void ModelStructureTest::category_rows_follow_unannounced_changes()
@@ -182,6 +187,8 @@ void ModelStructureTest::category_rows_follow_unannounced_changes()
     ProcPlanBaseQItemModel model; // no tester: it would object to the unannounced changes
     for (const char *existing : {"A", "B", "C"})
         model.categoryIndex(existing, {});
+    model.appendRow(keyed("H"));
+    model.categoryIndex("H", {});
     model.blockSignals(blocked);
     change(model);
     model.blockSignals(false);
