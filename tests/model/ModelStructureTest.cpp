@@ -158,24 +158,23 @@ void ModelStructureTest::category_rows_follow_unannounced_changes_data()
     const HostChange insert = [](QStandardItemModel &m) { m.insertRow(0, keyed("Z")); };
     const HostChange duplicate = [](QStandardItemModel &m) { m.appendRow(keyed("A")); };
     const HostChange remove = [](QStandardItemModel &m) { m.removeRow(0); };
-    const HostChange rename = [](QStandardItemModel &m) {
-        m.setData(m.index(0, 0), QStringLiteral("X"), ProcPlanBaseQItemModel::s_tsKeyRole);
+    const auto renameRow = [](int row) {
+        return HostChange([row](QStandardItemModel &m) {
+            m.setData(m.index(row, 0), QStringLiteral("X"), ProcPlanBaseQItemModel::s_tsKeyRole);
+        });
     };
     const HostChange move = [](QStandardItemModel &m) { m.insertRow(0, m.takeRow(2)); };
     QTest::newRow("read: new key found") << read << false << "X" << 1;
     QTest::newRow("read: old key gone") << read << false << "B" << -1;
     QTest::newRow("blocked insert: row shifts") << insert << true << "C" << 3;
     QTest::newRow("blocked insert: key found") << insert << true << "Z" << 0;
-    const HostChange renameHostRow = [](QStandardItemModel &m) {
-        m.setData(m.index(3, 0), QStringLiteral("X"), ProcPlanBaseQItemModel::s_tsKeyRole);
-    };
     QTest::newRow("blocked append: duplicate wins") << duplicate << true << "A" << 4;
     QTest::newRow("blocked removal: last key") << remove << true << "C" << 1;
     QTest::newRow("blocked removal: removed key") << remove << true << "A" << -1;
-    QTest::newRow("blocked rename: new key") << rename << true << "X" << 0;
-    QTest::newRow("blocked rename: old key") << rename << true << "A" << -1;
+    QTest::newRow("blocked rename: new key") << renameRow(0) << true << "X" << 0;
+    QTest::newRow("blocked rename: old key") << renameRow(0) << true << "A" << -1;
     QTest::newRow("blocked move") << move << true << "C" << 0;
-    QTest::newRow("blocked rename of a host row") << renameHostRow << true << "H" << -1;
+    QTest::newRow("blocked rename of a host row") << renameRow(3) << true << "H" << -1;
 }
 
 void ModelStructureTest::category_rows_follow_unannounced_changes()
