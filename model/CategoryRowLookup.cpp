@@ -14,17 +14,17 @@ namespace {
 class CountingItem : public QStandardItem
 {
 public:
-    explicit CountingItem(std::shared_ptr<int> changes) : m_changes(std::move(changes)) {}
+    explicit CountingItem(std::shared_ptr<std::size_t> changes) : m_changes(std::move(changes)) {}
 
     void setData(const QVariant &value, int role) override
     {
         ++*m_changes;
         QStandardItem::setData(value, role);
     }
-    bool countsInto(const std::shared_ptr<int> &changes) const { return m_changes == changes; }
+    bool countsInto(const std::shared_ptr<std::size_t> &changes) const { return m_changes == changes; }
 
 private:
-    std::shared_ptr<int> m_changes;
+    std::shared_ptr<std::size_t> m_changes;
 };
 
 // A row without an item has no key, which reads as the empty text.

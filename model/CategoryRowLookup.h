@@ -39,8 +39,8 @@ private:
     std::vector<const QStandardItem *> m_ownItemOfRow;
     int m_rows = -1; // the rows the table describes; -1 when it must be rebuilt
     // Counted by the items this lookup made, on every change of their data.
-    std::shared_ptr<int> m_itemChanges = std::make_shared<int>(0);
-    int m_seenItemChanges = 0;
+    std::shared_ptr<std::size_t> m_itemChanges = std::make_shared<std::size_t>(0);
+    std::size_t m_seenItemChanges = 0;
 };
 
 } // namespace Velmaris
