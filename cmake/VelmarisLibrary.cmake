@@ -1,8 +1,11 @@
-# velmaris_add_library(<target> EXPORT_HEADER <name> SOURCES ... HEADERS ...)
+# velmaris_add_library(<target> EXPORT_HEADER <name> EXPORT_MACRO <name> COMPONENT <name>
+#                      SOURCES ... HEADERS ...)
 # A shared library whose headers keep their path from the top of the source tree, with a
-# generated export header, installed into the VelmarisTargets export set.
+# generated export header, installed into the VelmarisTargets export set under the install
+# component. HEADERS are the public API and the only headers installed; internal headers go
+# with the SOURCES.
 function(velmaris_add_library target)
-    cmake_parse_arguments(ARG "" "EXPORT_HEADER;EXPORT_MACRO" "SOURCES;HEADERS" ${ARGN})
+    cmake_parse_arguments(ARG "" "EXPORT_HEADER;EXPORT_MACRO;COMPONENT" "SOURCES;HEADERS" ${ARGN})
     add_library(${target} SHARED ${ARG_SOURCES} ${ARG_HEADERS})
     add_library(Velmaris::${target} ALIAS ${target})
     set(generated ${CMAKE_CURRENT_BINARY_DIR}/${ARG_EXPORT_HEADER})
@@ -15,13 +18,19 @@ function(velmaris_add_library target)
     set_target_properties(${target} PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
         INSTALL_RPATH "$ORIGIN")
     install(TARGETS ${target} EXPORT VelmarisTargets
-        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${ARG_COMPONENT}
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${ARG_COMPONENT}
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${ARG_COMPONENT})
+    # The installed headers are also copied, in their installed layout, to
+    # VELMARIS_STAGED_INCLUDE_DIR, where the tests compile each of them on its own.
     foreach(header IN LISTS ARG_HEADERS)
         file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/${header})
         get_filename_component(folder ${relative} DIRECTORY)
-        install(FILES ${header} DESTINATION ${VELMARIS_INCLUDE_INSTALL_DIR}/${folder})
+        install(FILES ${header} DESTINATION ${VELMARIS_INCLUDE_INSTALL_DIR}/${folder}
+            COMPONENT ${ARG_COMPONENT})
+        configure_file(${header} ${VELMARIS_STAGED_INCLUDE_DIR}/${relative} COPYONLY)
+        set_property(GLOBAL APPEND PROPERTY VELMARIS_INSTALLED_HEADERS ${relative})
     endforeach()
-    install(FILES ${generated} DESTINATION ${VELMARIS_INCLUDE_INSTALL_DIR})
+    install(FILES ${generated} DESTINATION ${VELMARIS_INCLUDE_INSTALL_DIR} COMPONENT ${ARG_COMPONENT})
+    configure_file(${generated} ${VELMARIS_STAGED_INCLUDE_DIR}/${ARG_EXPORT_HEADER} COPYONLY)
 endfunction()

@@ -1,6 +1,7 @@
 #include "model/ProcPlanBaseQItemModel.h"
 
 #include "commands/SetPropertyCommandDescription.h"
+#include "model/EnumerationLabel.h"
 #include "number/PropertyNumberConcept.h"
 
 #include "host/access/DataBaseControl.h"
@@ -56,10 +57,10 @@ int chosenEnumIndex(const CCAPIBaseCommon::CostPropertyEnum &property,
                     CCAPIAccess::DataBaseControl *dbControl, const std::string &cellText)
 {
     const CCAPIBaseCommon::TranslatorWithRules translator(dbControl);
-    const std::vector<std::string> &allowed = property.getAllowedValues();
-    for (std::size_t i = 0; i < allowed.size(); ++i) {
-        if (translator.getLabel(allowed[i]) == cellText)
-            return static_cast<int>(i);
+    const int count = static_cast<int>(property.getAllowedValues().size());
+    for (int i = 0; i < count; ++i) {
+        if (enumerationLabel(property, translator, i) == cellText)
+            return i;
     }
     return -1;
 }

@@ -14,8 +14,9 @@ namespace Velmaris {
 class CommandBase;
 class ProcessLayout;
 
-// Describes a set-property command for the undo history: "Change <property> of <owner> to
-// <value>", translated in the context "SetPropertyCommandBase".
+/// Describes a set-property command for the undo history: "Change <property> of <owner> to
+/// <value>", translated in the context "SetPropertyCommandBase". Every command the library
+/// makes is described this way; a host describes its own commands with it to match.
 VELMARIS_EXPORT void setPropertyCommandDescription(CommandBase &command,
                                                    const std::shared_ptr<ProcessLayout> &layout,
                                                    CCAPIBaseCommon::BaseProperty *property,

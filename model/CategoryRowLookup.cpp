@@ -2,23 +2,99 @@
 
 #include <QStandardItemModel>
 
+#include <utility>
+
 namespace Velmaris {
+
+namespace {
+
+// A category row's item that counts every change of its data, signals blocked or not: the
+// model's setData, the item's own and a wholesale read (which ends by setting the flags) all
+// pass through setData.
+class CountingItem : public QStandardItem
+{
+public:
+    explicit CountingItem(std::shared_ptr<std::size_t> changes) : m_changes(std::move(changes)) {}
+
+    void setData(const QVariant &value, int role) override
+    {
+        ++*m_changes;
+        QStandardItem::setData(value, role);
+    }
+    bool countsInto(const std::shared_ptr<std::size_t> &changes) const { return m_changes == changes; }
+
+private:
+    std::shared_ptr<std::size_t> m_changes;
+};
+
+// A row without an item has no key, which reads as the empty text.
+QString keyAt(const QStandardItem *item, int keyRole)
+{
+    return item ? item->data(keyRole).toString() : QString();
+}
+
+} // namespace
 
 int CategoryRowLookup::find(const QStandardItemModel &model, int keyRole, const std::string &key)
 {
-    if (!m_valid) {
-        m_rowByKey.clear();
-        for (int row = 0; row < model.rowCount(); ++row)
-            m_rowByKey.put(model.index(row, 0).data(keyRole).toString().toStdString(), row);
-        m_valid = true;
-    }
+    if (m_rows != model.rowCount() || *m_itemChanges != m_seenItemChanges)
+        rebuild(model, keyRole);
+    const int remembered = m_rowByKey.find(key);
+    if (remembered < 0)
+        return confirmedMiss(model, keyRole, key);
+    const auto row = static_cast<std::size_t>(remembered);
+    const QStandardItem *item = model.item(remembered);
+    if ((item && item == m_ownItemOfRow[row]) || keyAt(item, keyRole) == m_keyOfRow[row])
+        return remembered;
+    rebuild(model, keyRole);
     return m_rowByKey.find(key);
 }
 
-void CategoryRowLookup::appended(const std::string &key, int row)
+QStandardItem *CategoryRowLookup::newCategoryItem() const
 {
-    if (m_valid)
-        m_rowByKey.put(key, row);
+    return new CountingItem(m_itemChanges);
+}
+
+void CategoryRowLookup::appended(const std::string &key, const QString &keyText, const QStandardItem *item, int row)
+{
+    if (m_rows != row) {
+        invalidate();
+        return;
+    }
+    m_rowByKey.put(key, row);
+    m_keyOfRow.push_back(keyText);
+    m_ownItemOfRow.push_back(item);
+    ++m_rows;
+    m_seenItemChanges = *m_itemChanges; // the writes that made the row
+}
+
+void CategoryRowLookup::rebuild(const QStandardItemModel &model, int keyRole)
+{
+    m_rows = model.rowCount();
+    m_seenItemChanges = *m_itemChanges;
+    m_rowByKey.clear();
+    m_keyOfRow.clear();
+    m_ownItemOfRow.clear();
+    for (int row = 0; row < m_rows; ++row) {
+        const QStandardItem *item = model.item(row);
+        const auto *own = dynamic_cast<const CountingItem *>(item);
+        m_ownItemOfRow.push_back(own && own->countsInto(m_itemChanges) ? item : nullptr);
+        m_keyOfRow.push_back(keyAt(item, keyRole));
+        m_rowByKey.put(m_keyOfRow.back().toStdString(), row);
+    }
+}
+
+// A row renamed to the key without a signal is found here, from the last row up.
+int CategoryRowLookup::confirmedMiss(const QStandardItemModel &model, int keyRole, const std::string &key)
+{
+    const QString text = QString::fromStdString(key);
+    for (int row = m_rows - 1; row >= 0; --row) {
+        if (keyAt(model.item(row), keyRole) == text) {
+            invalidate();
+            return row;
+        }
+    }
+    return -1;
 }
 
 } // namespace Velmaris

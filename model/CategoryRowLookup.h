@@ -2,27 +2,45 @@
 
 #include "model/KeyRowTable.h"
 
-#include <string>
+#include <QString>
 
+#include <memory>
+#include <string>
+#include <vector>
+
+class QStandardItem;
 class QStandardItemModel;
 
 namespace Velmaris {
 
 // Remembers which top-level row carries which category key, so that finding a category does
-// not scan every row. The owner calls invalidate() on any change of the top level; the next
-// lookup then rebuilds from the rows.
+// not scan every row. A host can change rows without a signal (signals blocked, an item's
+// data replaced in place), so a changed row count means a rebuild, a remembered row is
+// trusted only when it holds the item the lookup made for it and that item reports no change
+// (otherwise its key is read back), and a miss is confirmed against every row.
 class CategoryRowLookup
 {
 public:
     // The last top-level row whose key role equals key, or -1.
     int find(const QStandardItemModel &model, int keyRole, const std::string &key);
-    // Records a row the owner has just appended, keeping the lookup valid.
-    void appended(const std::string &key, int row);
-    void invalidate() { m_valid = false; }
+    // The item of a new category row; it reports every change of its data to this lookup.
+    QStandardItem *newCategoryItem() const;
+    // Records a row the owner has just appended with an item from newCategoryItem().
+    void appended(const std::string &key, const QString &keyText, const QStandardItem *item, int row);
+    void invalidate() { m_rows = -1; }
 
 private:
+    void rebuild(const QStandardItemModel &model, int keyRole);
+    int confirmedMiss(const QStandardItemModel &model, int keyRole, const std::string &key);
+
     KeyRowTable m_rowByKey;
-    bool m_valid = false;
+    // Per row: its key as read, sharing the item's text, and the item when this lookup made it.
+    std::vector<QString> m_keyOfRow;
+    std::vector<const QStandardItem *> m_ownItemOfRow;
+    int m_rows = -1; // the rows the table describes; -1 when it must be rebuilt
+    // Counted by the items this lookup made, on every change of their data.
+    std::shared_ptr<std::size_t> m_itemChanges = std::make_shared<std::size_t>(0);
+    std::size_t m_seenItemChanges = 0;
 };
 
 } // namespace Velmaris

@@ -1,4 +1,5 @@
 #include "model/ProcPlanBaseQItemModel.h"
+#include "model/ProcPlanBaseQItemModel_p.h"
 
 #include "host/access/DataBaseControl.h"
 #include "host/access/ProcessLayoutController.h"
@@ -12,18 +13,20 @@ namespace Velmaris {
 QModelIndex ProcPlanBaseQItemModel::categoryIndex(const std::string &categoryKey,
                                                   const std::string &categoryLabel)
 {
-    const int found = m_categoryRows.find(*this, s_tsKeyRole, categoryKey);
+    const int found = d->categoryRows.find(*this, s_tsKeyRole, categoryKey);
     if (found >= 0)
         return index(found, 0);
 
-    m_appendingCategory = true;
-    invisibleRootItem()->appendRow(new QStandardItem);
+    d->appendingCategory = true;
+    QStandardItem *item = d->categoryRows.newCategoryItem();
+    invisibleRootItem()->appendRow(item);
     const QModelIndex created = index(rowCount() - 1, 0);
-    QStandardItemModel::setData(created, QString::fromStdString(categoryKey), s_tsKeyRole);
+    const QString keyText = QString::fromStdString(categoryKey);
+    QStandardItemModel::setData(created, keyText, s_tsKeyRole);
     QStandardItemModel::setData(created, true, ReadOnlyRole);
     QStandardItemModel::setData(created, QString::fromStdString(categoryLabel), Qt::EditRole);
-    m_appendingCategory = false;
-    m_categoryRows.appended(categoryKey, created.row());
+    d->appendingCategory = false;
+    d->categoryRows.appended(categoryKey, keyText, item, created.row());
     return created;
 }
 

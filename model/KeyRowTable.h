@@ -12,6 +12,7 @@ namespace Velmaris {
 // Key → row, laid out so that a lookup among thousands of keys touches one cache line:
 // open addressing over 32-byte slots that hold short keys inline. Longer keys live beside the
 // table and cost one more access.
+// Internal, never installed; exported only so that its own test can link it.
 class VELMARIS_EXPORT KeyRowTable
 {
 public:

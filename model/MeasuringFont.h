@@ -18,6 +18,7 @@ namespace Velmaris {
 // The application font that value widths are measured in. The metrics are built only when a
 // width is not known yet, and again only after the family or point size changes. Widths are
 // remembered per font for the whole thread, so a model made anew does not measure again.
+// Internal, never installed; exported only so that its own test can link it.
 class VELMARIS_EXPORT MeasuringFont
 {
 public:

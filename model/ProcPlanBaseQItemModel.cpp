@@ -1,4 +1,5 @@
 #include "model/ProcPlanBaseQItemModel.h"
+#include "model/ProcPlanBaseQItemModel_p.h"
 
 #include "host/commands/DesignCommandFactory.h"
 
@@ -16,8 +17,8 @@ bool ProcPlanBaseQItemModel::s_showAllProperties = false;
 ProcPlanBaseQItemModel::ProcPlanBaseQItemModel(std::shared_ptr<DesignDefinitionControlInterface> control)
     : m_designDefinitionControl(std::move(control))
     , m_exchangeRate(s_defaultExchangeRate)
+    , d(std::make_unique<ProcPlanBaseQItemModelPrivate>(*this))
 {
-    watchTopLevel();
 }
 
 ProcPlanBaseQItemModel::ProcPlanBaseQItemModel()
@@ -70,35 +71,33 @@ void ProcPlanBaseQItemModel::replaceStringInPlace(std::string &subject, const st
 }
 
 // Any change that can move, add, drop or rekey a top-level row makes the category lookup
-// rebuild on its next use; changes below the top level leave it alone.
-void ProcPlanBaseQItemModel::watchTopLevel()
+// rebuild on its next use; changes below the top level leave it alone. Changes made without
+// a signal are caught by the lookup itself.
+ProcPlanBaseQItemModelPrivate::ProcPlanBaseQItemModelPrivate(ProcPlanBaseQItemModel &model)
 {
     const auto atTop = [this](const QModelIndex &parent) {
-        if (!parent.isValid() && !m_appendingCategory)
-            m_categoryRows.invalidate();
+        if (!parent.isValid() && !appendingCategory)
+            categoryRows.invalidate();
     };
-    const auto always = [this] { m_categoryRows.invalidate(); };
-    connect(this, &QAbstractItemModel::rowsInserted, this, atTop);
-    connect(this, &QAbstractItemModel::rowsRemoved, this, atTop);
-    connect(this, &QAbstractItemModel::columnsInserted, this, atTop);
-    connect(this, &QAbstractItemModel::columnsRemoved, this, atTop);
-    connect(this, &QAbstractItemModel::rowsMoved, this,
-            [atTop](const QModelIndex &source, int, int, const QModelIndex &destination) {
-                atTop(source);
-                atTop(destination);
-            });
-    connect(this, &QAbstractItemModel::columnsMoved, this,
-            [atTop](const QModelIndex &source, int, int, const QModelIndex &destination) {
-                atTop(source);
-                atTop(destination);
-            });
-    connect(this, &QAbstractItemModel::dataChanged, this,
-            [atTop](const QModelIndex &topLeft, const QModelIndex &, const QVector<int> &roles) {
-                if (roles.isEmpty() || roles.contains(s_tsKeyRole))
-                    atTop(topLeft.parent());
-            });
-    connect(this, &QAbstractItemModel::modelReset, this, always);
-    connect(this, &QAbstractItemModel::layoutChanged, this, always);
+    const auto always = [this] { categoryRows.invalidate(); };
+    const auto moved = [atTop](const QModelIndex &source, int, int, const QModelIndex &destination) {
+        atTop(source);
+        atTop(destination);
+    };
+    QObject::connect(&model, &QAbstractItemModel::rowsInserted, &model, atTop);
+    QObject::connect(&model, &QAbstractItemModel::rowsRemoved, &model, atTop);
+    QObject::connect(&model, &QAbstractItemModel::columnsInserted, &model, atTop);
+    QObject::connect(&model, &QAbstractItemModel::columnsRemoved, &model, atTop);
+    QObject::connect(&model, &QAbstractItemModel::rowsMoved, &model, moved);
+    QObject::connect(&model, &QAbstractItemModel::columnsMoved, &model, moved);
+    // Filtered by role first: the fill writes thousands of cells below the top level.
+    QObject::connect(&model, &QAbstractItemModel::dataChanged, &model,
+                     [atTop](const QModelIndex &topLeft, const QModelIndex &, const QVector<int> &roles) {
+                         if (roles.isEmpty() || roles.contains(ProcPlanBaseQItemModel::s_tsKeyRole))
+                             atTop(topLeft.parent());
+                     });
+    QObject::connect(&model, &QAbstractItemModel::modelReset, &model, always);
+    QObject::connect(&model, &QAbstractItemModel::layoutChanged, &model, always);
 }
 
 } // namespace Velmaris

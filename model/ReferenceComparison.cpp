@@ -1,5 +1,6 @@
 #include "model/ProcPlanBaseQItemModel.h"
 
+#include "model/EnumerationLabel.h"
 #include "number/PropertyNumberConcept.h"
 
 #include "host/access/DataBaseControl.h"
@@ -10,7 +11,6 @@
 #include "host/translation/Translator.h"
 #include "host/widgets/VLItemDelegate.h"
 
-
 namespace Velmaris {
 
 namespace {
@@ -18,25 +18,6 @@ namespace {
 const char *const s_tooltipContext = "compareToReferenceProperty";
 const char *const s_referenceValueText = QT_TRANSLATE_NOOP("compareToReferenceProperty", "Reference value: %1");
 const char *const s_noReferenceText = QT_TRANSLATE_NOOP("compareToReferenceProperty", "No reference value");
-
-// The label of an enumeration's current value, empty when the index is outside the values.
-class enumerationValueText
-{
-public:
-    explicit enumerationValueText(CCAPIBaseCommon::ITranslator *translator) : m_translator(translator) {}
-
-    QString operator()(CCAPIBaseCommon::CostPropertyEnum *property) const
-    {
-        const std::vector<std::string> &allowed = property->getAllowedValues();
-        const int index = property->getIndexValue();
-        if (index < 0 || static_cast<std::size_t>(index) >= allowed.size())
-            return {};
-        return QString::fromStdString(m_translator->getLabel(allowed[static_cast<std::size_t>(index)]));
-    }
-
-private:
-    CCAPIBaseCommon::ITranslator *m_translator;
-};
 
 // A property's value as a reference tooltip shows it: numbers converted but never doubled,
 // texts exactly as stored.
@@ -55,8 +36,9 @@ QString propertyValueText(CCAPIBaseCommon::BaseProperty *property, const std::st
         return flag ? VLItemDelegate::text(flag->getValue()) : QString();
     }
     case CCAPIBaseCommon::EnumPropertyType: {
-        auto *choice = dynamic_cast<CCAPIBaseCommon::CostPropertyEnum *>(property);
-        return choice ? enumerationValueText(translator)(choice) : QString();
+        const auto *choice = dynamic_cast<CCAPIBaseCommon::CostPropertyEnum *>(property);
+        return choice ? QString::fromStdString(enumerationLabel(*choice, *translator, choice->getIndexValue()))
+                      : QString();
     }
     default:
         return {};

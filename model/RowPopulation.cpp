@@ -1,5 +1,7 @@
 #include "model/ProcPlanBaseQItemModel.h"
+#include "model/ProcPlanBaseQItemModel_p.h"
 
+#include "model/EnumerationLabel.h"
 #include "number/PropertyNumberConcept.h"
 
 #include "host/access/DataBaseControl.h"
@@ -66,8 +68,8 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
         QStandardItemModel::setData(index, value, role);
     };
 
-    m_measuringFont.follow(getApplicationDefinedStyleProperty("vlFont"),
-                           getApplicationDefinedStyleProperty("vlFontSize"));
+    d->measuringFont.follow(getApplicationDefinedStyleProperty("vlFont"),
+                            getApplicationDefinedStyleProperty("vlFontSize"));
 
     const bool equalToReference = !m_referenceComparison
                                   || ProcessPlanReferenceComparison::isPropertyEqual(property, referenceProperty,
@@ -82,19 +84,19 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
         write(editorValue, Qt::EditRole);
         attention = number->outOfBounds();
         write(true, NumericEditorRole);
-        setSpinbBoxRole(index, m_measuringFont.width(editorValue, number->unit(),
-                                                     [&number] { return number->expressionText(); }));
-        write(m_spinBoxVariants.variantOf(spinBoxData), SpinBoxDataRole);
+        setSpinbBoxRole(index, d->measuringFont.width(editorValue, number->unit(),
+                                                      [&number] { return number->expressionText(); }));
+        write(d->spinBoxVariants.variantOf(spinBoxData), SpinBoxDataRole);
     } else if (const auto *choice = ofKind<CCAPIBaseCommon::CostPropertyEnum>(property, CCAPIBaseCommon::EnumPropertyType)) {
         const CCAPIBaseCommon::TranslatorWithRules translator(dbControl);
-        const std::vector<std::string> &allowed = choice->getAllowedValues();
+        const int count = static_cast<int>(choice->getAllowedValues().size());
         const int current = choice->getIndexValue();
-        attention = current < 0 || static_cast<std::size_t>(current) >= allowed.size();
+        attention = current < 0 || current >= count;
         QStringList labels;
-        labels.reserve(static_cast<int>(allowed.size()));
-        for (const std::string &value : allowed)
-            labels << QString::fromStdString(translator.getLabel(value));
-        if (current >= 0 && current < labels.size()) {
+        labels.reserve(count);
+        for (int i = 0; i < count; ++i)
+            labels << QString::fromStdString(enumerationLabel(*choice, translator, i));
+        if (!attention) {
             write(true, EnumEditorRole);
             write(labels, EnumLabelsRole);
             write(labels.at(current), Qt::DisplayRole);

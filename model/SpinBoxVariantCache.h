@@ -13,6 +13,7 @@ namespace Velmaris {
 
 // Numbers of one kind share their spin-box settings. Handing out one variant per distinct
 // settings lets their cells share its payload instead of each allocating a copy.
+// Internal, never installed; exported only so that its own test can link it.
 class VELMARIS_EXPORT SpinBoxVariantCache
 {
 public:

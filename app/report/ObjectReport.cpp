@@ -4,6 +4,7 @@
 #include "app/ui/PropertyViewFiller.h"
 
 #include "model/ItemDataRoles.h"
+#include "model/PropertyRowWalk.h"
 
 #include <QAbstractItemModel>
 #include <QBuffer>
@@ -39,19 +40,18 @@ std::vector<char> renderPropertyReport(const QAbstractItemModel &model, const QS
         };
         line(title, 0, true);
         y += lineHeight / 2;
-        for (int c = 0; c < model.rowCount(); ++c) {
-            const QModelIndex category = model.index(c, 0);
+        const auto category = [&line](const QModelIndex &category) {
             line(category.data(Qt::DisplayRole).toString(), 0, true);
-            for (int r = 0; r < model.rowCount(category); ++r) {
-                const QModelIndex value = model.index(r, PropertyViewFiller::valueColumn, category);
-                QString text = model.index(r, PropertyViewFiller::labelColumn, category).data().toString()
-                               + QStringLiteral(": ") + value.data().toString().replace(QLatin1Char('\n'), QLatin1Char(' '));
-                const QString flags = stateFlagWords(value.data(Velmaris::StateFlagsRole).toInt());
-                if (!flags.isEmpty())
-                    text += QStringLiteral("  [") + flags + QLatin1Char(']');
-                line(text, 20, false);
-            }
-        }
+        };
+        Velmaris::forEachPropertyRow(model, category, [&line](const QModelIndex &row) {
+            const QModelIndex value = row.siblingAtColumn(PropertyViewFiller::valueColumn);
+            QString text = row.siblingAtColumn(PropertyViewFiller::labelColumn).data().toString()
+                           + QStringLiteral(": ") + value.data().toString().replace(QLatin1Char('\n'), QLatin1Char(' '));
+            const QString flags = stateFlagWords(value.data(Velmaris::StateFlagsRole).toInt());
+            if (!flags.isEmpty())
+                text += QStringLiteral("  [") + flags + QLatin1Char(']');
+            line(text, 20, false);
+        });
     }
     const QByteArray &bytes = buffer.data();
     return std::vector<char>(bytes.begin(), bytes.end());

@@ -3,6 +3,7 @@
 #include "app/ui/PropertyViewFiller.h"
 
 #include "model/ItemDataRoles.h"
+#include "model/PropertyRowWalk.h"
 
 #include <QAbstractItemModel>
 #include <QStringList>
@@ -26,22 +27,21 @@ QString dumpPropertyTree(const QAbstractItemModel &model)
 {
     QString text;
     QTextStream out(&text);
-    for (int c = 0; c < model.rowCount(); ++c) {
-        const QModelIndex category = model.index(c, 0);
+    const auto category = [&out](const QModelIndex &category) {
         out << category.data(Qt::DisplayRole).toString() << '\n';
-        for (int r = 0; r < model.rowCount(category); ++r) {
-            const QModelIndex label = model.index(r, PropertyViewFiller::labelColumn, category);
-            const QModelIndex value = model.index(r, PropertyViewFiller::valueColumn, category);
-            out << "  " << label.data(Qt::DisplayRole).toString() << " = "
-                << value.data(Qt::DisplayRole).toString().replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-            const QString flags = stateFlagWords(value.data(Velmaris::StateFlagsRole).toInt());
-            if (!flags.isEmpty())
-                out << " [" << flags << ']';
-            if (value.data(Velmaris::ReadOnlyRole).toBool())
-                out << " (read-only)";
-            out << '\n';
-        }
-    }
+    };
+    Velmaris::forEachPropertyRow(model, category, [&out](const QModelIndex &row) {
+        const QModelIndex label = row.siblingAtColumn(PropertyViewFiller::labelColumn);
+        const QModelIndex value = row.siblingAtColumn(PropertyViewFiller::valueColumn);
+        out << "  " << label.data(Qt::DisplayRole).toString() << " = "
+            << value.data(Qt::DisplayRole).toString().replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+        const QString flags = stateFlagWords(value.data(Velmaris::StateFlagsRole).toInt());
+        if (!flags.isEmpty())
+            out << " [" << flags << ']';
+        if (value.data(Velmaris::ReadOnlyRole).toBool())
+            out << " (read-only)";
+        out << '\n';
+    });
     return text;
 }
 

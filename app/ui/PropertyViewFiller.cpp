@@ -3,6 +3,7 @@
 #include "app/plan/PlanDocument.h"
 
 #include "model/ProcPlanBaseQItemModel.h"
+#include "model/PropertyRowWalk.h"
 
 #include "host/property/BaseProperty.h"
 
@@ -48,15 +49,13 @@ bool PropertyViewFiller::refresh(const PlanObject &object, const std::string &ke
 
 QModelIndex PropertyViewFiller::valueCell(const std::string &key) const
 {
-    for (int c = 0; c < m_model.rowCount(); ++c) {
-        const QModelIndex category = m_model.index(c, 0);
-        for (int r = 0; r < m_model.rowCount(category); ++r) {
-            const QModelIndex value = m_model.index(r, valueColumn, category);
-            if (m_model.getPropertyKeyAtIndex(value) == key)
-                return value;
-        }
-    }
-    return {};
+    QModelIndex found;
+    Velmaris::forEachPropertyRow(m_model, [this, &key, &found](const QModelIndex &row) {
+        const QModelIndex value = row.siblingAtColumn(valueColumn);
+        if (!found.isValid() && m_model.getPropertyKeyAtIndex(value) == key)
+            found = value;
+    });
+    return found;
 }
 
 void PropertyViewFiller::fillRow(const PlanObject &object, const QModelIndex &labelCell,

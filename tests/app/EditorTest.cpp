@@ -5,6 +5,8 @@
 
 #include "widgets/PropertyItemDelegate.h"
 
+#include "model/PropertyRowWalk.h"
+
 #include "host/property/NumericProperties.h"
 #include "host/property/ScalarProperties.h"
 
@@ -36,15 +38,13 @@ std::unique_ptr<PlanDocument> samplePlan()
 // The view's index of a property's value cell.
 QModelIndex viewCell(MainWindow &window, const std::string &key)
 {
-    Velmaris::ProcPlanBaseQItemModel &model = window.propertyModel();
-    for (int c = 0; c < model.rowCount(); ++c) {
-        for (int r = 0; r < model.rowCount(model.index(c, 0)); ++r) {
-            const QModelIndex value = model.index(r, PropertyViewFiller::valueColumn, model.index(c, 0));
-            if (model.getPropertyKeyAtIndex(value) == key)
-                return window.filterModel().mapFromSource(value);
-        }
-    }
-    return {};
+    QModelIndex found;
+    Velmaris::forEachPropertyRow(window.propertyModel(), [&](const QModelIndex &row) {
+        const QModelIndex value = row.siblingAtColumn(PropertyViewFiller::valueColumn);
+        if (!found.isValid() && window.propertyModel().getPropertyKeyAtIndex(value) == key)
+            found = window.filterModel().mapFromSource(value);
+    });
+    return found;
 }
 
 // Edits a cell the way a view does: the delegate's editor, then setModelData.
@@ -65,8 +65,7 @@ void editThroughDelegate(MainWindow &window, const std::string &key, Set set)
 int propertyRows(MainWindow &window)
 {
     int rows = 0;
-    for (int c = 0; c < window.propertyModel().rowCount(); ++c)
-        rows += window.propertyModel().rowCount(window.propertyModel().index(c, 0));
+    Velmaris::forEachPropertyRow(window.propertyModel(), [&rows](const QModelIndex &) { ++rows; });
     return rows;
 }
 

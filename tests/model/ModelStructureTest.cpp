@@ -7,6 +7,15 @@
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
+#include <QStandardItem>
+
+#include <functional>
+#include <memory>
+
+// A change the host makes to the top level of a model holding rows A, B and C, which the
+// model made, and H, which the host made.
+using HostChange = std::function<void(QStandardItemModel &)>;
+Q_DECLARE_METATYPE(HostChange)
 
 namespace {
 
@@ -16,6 +25,24 @@ struct NoFactoryControl : DesignDefinitionControlInterface
 };
 
 QString keyAt(const QModelIndex &index) { return index.data(ProcPlanBaseQItemModel::s_tsKeyRole).toString(); }
+
+QStandardItem *keyed(const char *key)
+{
+    auto *item = new QStandardItem;
+    item->setData(QString::fromLatin1(key), ProcPlanBaseQItemModel::s_tsKeyRole);
+    return item;
+}
+
+// Replaces the item's data wholesale, as loading it from a stream does; the model announces
+// only the flags role.
+void readInto(QStandardItem *item, const char *key)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    std::unique_ptr<QStandardItem>(keyed(key))->write(out);
+    QDataStream in(bytes);
+    item->read(in);
+}
 
 // A model under the tester; category rows by key.
 struct Categories
@@ -108,6 +135,57 @@ private slots:
         QCOMPARE(c.row("renamed"), 0);
         QCOMPARE(c.model.rowCount(), 1);
         QCOMPARE(c.model.getPropertyKeyAtIndex(QModelIndex()), std::string());
+    }
+
+    void category_rows_follow_unannounced_changes_data()
+    {
+        QTest::addColumn<HostChange>("change");
+        QTest::addColumn<bool>("blocked");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("row"); // -1: a new last row
+        const HostChange read = [](QStandardItemModel &m) { readInto(m.item(1), "X"); };
+        const HostChange insert = [](QStandardItemModel &m) { m.insertRow(0, keyed("Z")); };
+        const HostChange duplicate = [](QStandardItemModel &m) { m.appendRow(keyed("A")); };
+        const HostChange remove = [](QStandardItemModel &m) { m.removeRow(0); };
+        const auto renameRow = [](int row) {
+            return HostChange([row](QStandardItemModel &m) {
+                m.setData(m.index(row, 0), QStringLiteral("X"), ProcPlanBaseQItemModel::s_tsKeyRole);
+            });
+        };
+        const HostChange move = [](QStandardItemModel &m) { m.insertRow(0, m.takeRow(2)); };
+        QTest::newRow("read: new key found") << read << false << "X" << 1;
+        QTest::newRow("read: old key gone") << read << false << "B" << -1;
+        QTest::newRow("blocked insert: row shifts") << insert << true << "C" << 3;
+        QTest::newRow("blocked insert: key found") << insert << true << "Z" << 0;
+        QTest::newRow("blocked append: duplicate wins") << duplicate << true << "A" << 4;
+        QTest::newRow("blocked removal: last key") << remove << true << "C" << 1;
+        QTest::newRow("blocked removal: removed key") << remove << true << "A" << -1;
+        QTest::newRow("blocked rename: new key") << renameRow(0) << true << "X" << 0;
+        QTest::newRow("blocked rename: old key") << renameRow(0) << true << "A" << -1;
+        QTest::newRow("blocked move") << move << true << "C" << 0;
+        QTest::newRow("blocked rename of a host row") << renameRow(3) << true << "H" << -1;
+    }
+
+    void category_rows_follow_unannounced_changes()
+    {
+        QFETCH(HostChange, change);
+        QFETCH(bool, blocked);
+        QFETCH(QString, key);
+        QFETCH(int, row);
+        ProcPlanBaseQItemModel model; // no tester: it would object to the unannounced changes
+        for (const char *existing : {"A", "B", "C"})
+            model.categoryIndex(existing, {});
+        model.appendRow(keyed("H"));
+        model.categoryIndex("H", {});
+        model.blockSignals(blocked);
+        change(model);
+        model.blockSignals(false);
+
+        const int rows = model.rowCount();
+        const QModelIndex found = model.categoryIndex(key.toStdString(), {});
+        QCOMPARE(found.row(), row >= 0 ? row : rows);
+        QCOMPARE(keyAt(found), key);
+        QCOMPARE(model.rowCount(), row >= 0 ? rows : rows + 1);
     }
 
     void category_row_of_a_container()

@@ -1,0 +1,17 @@
+#include "model/EnumerationLabel.h"
+
+#include "host/property/ScalarProperties.h"
+#include "host/translation/ITranslator.h"
+
+namespace Velmaris {
+
+std::string enumerationLabel(const CCAPIBaseCommon::CostPropertyEnum &property,
+                             const CCAPIBaseCommon::ITranslator &translator, int index)
+{
+    const std::vector<std::string> &allowed = property.getAllowedValues();
+    if (index < 0 || static_cast<std::size_t>(index) >= allowed.size())
+        return {};
+    return translator.getLabel(allowed[static_cast<std::size_t>(index)]);
+}
+
+} // namespace Velmaris

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/CategoryRowLookup.h"
+#include "model/MeasuringFont.h"
+#include "model/SpinBoxVariantCache.h"
+
+namespace Velmaris {
+
+class ProcPlanBaseQItemModel;
+
+// The model's caches, kept out of its installed header so that a host neither compiles
+// against them nor breaks when they change.
+class ProcPlanBaseQItemModelPrivate
+{
+public:
+    // Follows the model's top level, so that the category lookup rebuilds after a change it
+    // is told about.
+    explicit ProcPlanBaseQItemModelPrivate(ProcPlanBaseQItemModel &model);
+
+    CategoryRowLookup categoryRows;
+    bool appendingCategory = false;
+    MeasuringFont measuringFont;
+    SpinBoxVariantCache spinBoxVariants;
+};
+
+} // namespace Velmaris
