@@ -1,8 +1,8 @@
 #include "bench/BenchmarkPlan.h"
 
-#include "host/objects/Object.h"
-#include "host/property/NumericProperties.h"
-#include "host/property/ScalarProperties.h"
+#include <velmaris/host/objects/Object.h>
+#include <velmaris/host/property/NumericProperties.h>
+#include <velmaris/host/property/ScalarProperties.h>
 
 #include <QStandardItem>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/ProcPlanBaseQItemModel.h"
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
 
-#include "host/access/DataBaseControl.h"
-#include "host/objects/PropertySignalContainer.h"
+#include <velmaris/host/access/DataBaseControl.h>
+#include <velmaris/host/objects/PropertySignalContainer.h>
 
 #include <QModelIndex>
 

@@ -3,11 +3,11 @@
 #include "bench/BenchmarkPlan.h"
 #include "bench/RatioReporter.h"
 
-#include "host/access/ProcessLayoutController.h"
-#include "host/commands/CommandBase.h"
-#include "host/objects/ProcessLayout.h"
+#include <velmaris/host/access/ProcessLayoutController.h>
+#include <velmaris/host/commands/CommandBase.h>
+#include <velmaris/host/objects/ProcessLayout.h>
 
-#include "widgets/PropertyTreeView.h"
+#include <velmaris/widgets/PropertyTreeView.h>
 
 #include <QApplication>
 #include <QStandardItem>

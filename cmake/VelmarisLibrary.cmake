@@ -1,19 +1,18 @@
 # velmaris_add_library(<target> EXPORT_HEADER <name> EXPORT_MACRO <name> COMPONENT <name>
 #                      SOURCES ... HEADERS ...)
-# A shared library whose headers keep their path from the top of the source tree, with a
-# generated export header, installed into the VelmarisTargets export set under the install
+# A shared library whose headers are included as <velmaris/FOLDER/NAME.h>, in the build tree
+# (through VELMARIS_BUILD_INCLUDE_DIR) as in an installation, with a generated export header, installed into the VelmarisTargets export set under the install
 # component. HEADERS are the public API and the only headers installed; internal headers go
 # with the SOURCES.
 function(velmaris_add_library target)
     cmake_parse_arguments(ARG "" "EXPORT_HEADER;EXPORT_MACRO;COMPONENT" "SOURCES;HEADERS" ${ARGN})
     add_library(${target} SHARED ${ARG_SOURCES} ${ARG_HEADERS})
     add_library(Velmaris::${target} ALIAS ${target})
-    set(generated ${CMAKE_CURRENT_BINARY_DIR}/${ARG_EXPORT_HEADER})
+    set(generated ${VELMARIS_BUILD_INCLUDE_DIR}/velmaris/${ARG_EXPORT_HEADER})
     generate_export_header(${target} EXPORT_FILE_NAME ${generated} EXPORT_MACRO_NAME ${ARG_EXPORT_MACRO})
     target_include_directories(${target} PUBLIC
-        $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
-        $<BUILD_INTERFACE:${CMAKE_CURRENT_BINARY_DIR}>
-        $<INSTALL_INTERFACE:${VELMARIS_INCLUDE_INSTALL_DIR}>)
+        $<BUILD_INTERFACE:${VELMARIS_BUILD_INCLUDE_DIR}>
+        $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
     # Installed side by side, the presentation library finds the host library next to itself.
     set_target_properties(${target} PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
         INSTALL_RPATH "$ORIGIN")
@@ -28,9 +27,9 @@ function(velmaris_add_library target)
         get_filename_component(folder ${relative} DIRECTORY)
         install(FILES ${header} DESTINATION ${VELMARIS_INCLUDE_INSTALL_DIR}/${folder}
             COMPONENT ${ARG_COMPONENT})
-        configure_file(${header} ${VELMARIS_STAGED_INCLUDE_DIR}/${relative} COPYONLY)
-        set_property(GLOBAL APPEND PROPERTY VELMARIS_INSTALLED_HEADERS ${relative})
+        configure_file(${header} ${VELMARIS_STAGED_INCLUDE_DIR}/velmaris/${relative} COPYONLY)
+        set_property(GLOBAL APPEND PROPERTY VELMARIS_INSTALLED_HEADERS velmaris/${relative})
     endforeach()
     install(FILES ${generated} DESTINATION ${VELMARIS_INCLUDE_INSTALL_DIR} COMPONENT ${ARG_COMPONENT})
-    configure_file(${generated} ${VELMARIS_STAGED_INCLUDE_DIR}/${ARG_EXPORT_HEADER} COPYONLY)
+    configure_file(${generated} ${VELMARIS_STAGED_INCLUDE_DIR}/velmaris/${ARG_EXPORT_HEADER} COPYONLY)
 endfunction()

@@ -1,4 +1,4 @@
-#include "commands/CommandExecutorInterface.h"
+#include <velmaris/commands/CommandExecutorInterface.h>
 
 namespace Velmaris {
 

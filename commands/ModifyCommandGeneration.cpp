@@ -1,16 +1,16 @@
-#include "model/ProcPlanBaseQItemModel.h"
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
 
-#include "commands/SetPropertyCommandDescription.h"
-#include "model/EnumerationLabel.h"
-#include "number/PropertyNumberConcept.h"
+#include <velmaris/commands/SetPropertyCommandDescription.h>
+#include <velmaris/model/EnumerationLabel.h>
+#include <velmaris/number/PropertyNumberConcept.h>
 
-#include "host/access/DataBaseControl.h"
-#include "host/access/ProcessLayoutController.h"
-#include "host/commands/DesignCommandFactory.h"
-#include "host/commands/SetPropertyCommands.h"
-#include "host/objects/TSObject.h"
-#include "host/property/ScalarProperties.h"
-#include "host/translation/TranslatorWithRules.h"
+#include <velmaris/host/access/DataBaseControl.h>
+#include <velmaris/host/access/ProcessLayoutController.h>
+#include <velmaris/host/commands/DesignCommandFactory.h>
+#include <velmaris/host/commands/SetPropertyCommands.h>
+#include <velmaris/host/objects/TSObject.h>
+#include <velmaris/host/property/ScalarProperties.h>
+#include <velmaris/host/translation/TranslatorWithRules.h>
 
 #include <algorithm>
 

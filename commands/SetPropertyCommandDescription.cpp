@@ -1,10 +1,10 @@
-#include "commands/SetPropertyCommandDescription.h"
+#include <velmaris/commands/SetPropertyCommandDescription.h>
 
-#include "host/commands/CommandBase.h"
-#include "host/objects/ProcessLayout.h"
-#include "host/property/BaseProperty.h"
-#include "host/translation/ITranslator.h"
-#include "host/translation/Translator.h"
+#include <velmaris/host/commands/CommandBase.h>
+#include <velmaris/host/objects/ProcessLayout.h>
+#include <velmaris/host/property/BaseProperty.h>
+#include <velmaris/host/translation/ITranslator.h>
+#include <velmaris/host/translation/Translator.h>
 
 namespace Velmaris {
 

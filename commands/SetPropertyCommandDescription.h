@@ -1,6 +1,6 @@
 #pragma once
 
-#include <velmaris_export.h>
+#include <velmaris/velmaris_export.h>
 
 #include <memory>
 #include <string>

@@ -1,9 +1,9 @@
-#include "model/ProcPlanBaseQItemModel.h"
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
 
-#include "host/commands/DesignCommandFactory.h"
-#include "host/commands/SetPropertyCommands.h"
-#include "host/objects/TSObject.h"
-#include "host/property/BaseProperty.h"
+#include <velmaris/host/commands/DesignCommandFactory.h>
+#include <velmaris/host/commands/SetPropertyCommands.h>
+#include <velmaris/host/objects/TSObject.h>
+#include <velmaris/host/property/BaseProperty.h>
 
 namespace Velmaris {
 

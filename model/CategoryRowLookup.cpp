@@ -1,4 +1,4 @@
-#include "model/CategoryRowLookup.h"
+#include <velmaris/model/CategoryRowLookup.h>
 
 #include <QStandardItemModel>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/KeyRowTable.h"
+#include <velmaris/model/KeyRowTable.h>
 
 #include <QString>
 

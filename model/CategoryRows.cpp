@@ -1,10 +1,10 @@
-#include "model/ProcPlanBaseQItemModel.h"
-#include "model/ProcPlanBaseQItemModel_p.h"
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
+#include <velmaris/model/ProcPlanBaseQItemModel_p.h>
 
-#include "host/access/DataBaseControl.h"
-#include "host/access/ProcessLayoutController.h"
-#include "host/objects/PropertySignalContainer.h"
-#include "host/property/BaseProperty.h"
+#include <velmaris/host/access/DataBaseControl.h>
+#include <velmaris/host/access/ProcessLayoutController.h>
+#include <velmaris/host/objects/PropertySignalContainer.h>
+#include <velmaris/host/property/BaseProperty.h>
 
 #include <QStandardItem>
 

@@ -1,6 +1,6 @@
-#include "model/ProcPlanBaseQItemModel.h"
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
 
-#include "host/widgets/StyleHelpers.h"
+#include <velmaris/host/widgets/StyleHelpers.h>
 
 namespace Velmaris {
 

@@ -1,7 +1,7 @@
-#include "model/EnumerationLabel.h"
+#include <velmaris/model/EnumerationLabel.h>
 
-#include "host/property/ScalarProperties.h"
-#include "host/translation/ITranslator.h"
+#include <velmaris/host/property/ScalarProperties.h>
+#include <velmaris/host/translation/ITranslator.h>
 
 namespace Velmaris {
 

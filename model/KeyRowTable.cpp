@@ -1,4 +1,4 @@
-#include "model/KeyRowTable.h"
+#include <velmaris/model/KeyRowTable.h>
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "model/MeasuringFont.h"
+#include <velmaris/model/MeasuringFont.h>
 
 #include <cstring>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "model/ProcPlanBaseQItemModel.h"
-#include "model/ProcPlanBaseQItemModel_p.h"
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
+#include <velmaris/model/ProcPlanBaseQItemModel_p.h>
 
-#include "host/commands/DesignCommandFactory.h"
+#include <velmaris/host/commands/DesignCommandFactory.h>
 
 #include <boost/algorithm/string/replace.hpp>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/ItemDataRoles.h"
+#include <velmaris/model/ItemDataRoles.h>
 
-#include <velmaris_export.h>
+#include <velmaris/velmaris_export.h>
 
 #include <QStandardItemModel>
 

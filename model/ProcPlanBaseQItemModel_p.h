@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/CategoryRowLookup.h"
-#include "model/MeasuringFont.h"
-#include "model/SpinBoxVariantCache.h"
+#include <velmaris/model/CategoryRowLookup.h>
+#include <velmaris/model/MeasuringFont.h>
+#include <velmaris/model/SpinBoxVariantCache.h>
 
 namespace Velmaris {
 

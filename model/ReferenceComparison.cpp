@@ -1,15 +1,15 @@
-#include "model/ProcPlanBaseQItemModel.h"
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
 
-#include "model/EnumerationLabel.h"
-#include "number/PropertyNumberConcept.h"
+#include <velmaris/model/EnumerationLabel.h>
+#include <velmaris/number/PropertyNumberConcept.h>
 
-#include "host/access/DataBaseControl.h"
-#include "host/access/ProcessLayoutController.h"
-#include "host/comparison/ProcessPlanReferenceComparison.h"
-#include "host/objects/PropertySignalContainer.h"
-#include "host/property/ScalarProperties.h"
-#include "host/translation/Translator.h"
-#include "host/widgets/VLItemDelegate.h"
+#include <velmaris/host/access/DataBaseControl.h>
+#include <velmaris/host/access/ProcessLayoutController.h>
+#include <velmaris/host/comparison/ProcessPlanReferenceComparison.h>
+#include <velmaris/host/objects/PropertySignalContainer.h>
+#include <velmaris/host/property/ScalarProperties.h>
+#include <velmaris/host/translation/Translator.h>
+#include <velmaris/host/widgets/VLItemDelegate.h>
 
 namespace Velmaris {
 

@@ -1,16 +1,16 @@
-#include "model/ProcPlanBaseQItemModel.h"
-#include "model/ProcPlanBaseQItemModel_p.h"
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
+#include <velmaris/model/ProcPlanBaseQItemModel_p.h>
 
-#include "model/EnumerationLabel.h"
-#include "number/PropertyNumberConcept.h"
+#include <velmaris/model/EnumerationLabel.h>
+#include <velmaris/number/PropertyNumberConcept.h>
 
-#include "host/access/DataBaseControl.h"
-#include "host/comparison/ProcessPlanReferenceComparison.h"
-#include "host/objects/Object.h"
-#include "host/objects/PropertySignalContainer.h"
-#include "host/property/ScalarProperties.h"
-#include "host/translation/TranslatorWithRules.h"
-#include "host/widgets/StyleHelpers.h"
+#include <velmaris/host/access/DataBaseControl.h>
+#include <velmaris/host/comparison/ProcessPlanReferenceComparison.h>
+#include <velmaris/host/objects/Object.h>
+#include <velmaris/host/objects/PropertySignalContainer.h>
+#include <velmaris/host/property/ScalarProperties.h>
+#include <velmaris/host/translation/TranslatorWithRules.h>
+#include <velmaris/host/widgets/StyleHelpers.h>
 
 #include <QStringList>
 

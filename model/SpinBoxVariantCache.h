@@ -1,8 +1,8 @@
 #pragma once
 
-#include <velmaris_export.h>
+#include <velmaris/velmaris_export.h>
 
-#include "host/widgets/VLDoubleSpinBoxData.h"
+#include <velmaris/host/widgets/VLDoubleSpinBoxData.h>
 
 #include <QVariant>
 

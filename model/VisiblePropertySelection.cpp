@@ -1,7 +1,7 @@
-#include "model/ProcPlanBaseQItemModel.h"
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
 
-#include "host/objects/PropertySignalContainer.h"
-#include "host/property/BaseProperty.h"
+#include <velmaris/host/objects/PropertySignalContainer.h>
+#include <velmaris/host/property/BaseProperty.h>
 
 #include <algorithm>
 #include <limits>

@@ -1,11 +1,11 @@
-#include "number/PropertyNumberConcept.h"
+#include <velmaris/number/PropertyNumberConcept.h>
 
-#include "commands/SetPropertyCommandDescription.h"
+#include <velmaris/commands/SetPropertyCommandDescription.h>
 
-#include "host/commands/SetPropertyCommands.h"
-#include "host/property/BaseMultiProperty.h"
-#include "host/property/NumericProperties.h"
-#include "host/widgets/VLFormatter.h"
+#include <velmaris/host/commands/SetPropertyCommands.h>
+#include <velmaris/host/property/BaseMultiProperty.h>
+#include <velmaris/host/property/NumericProperties.h>
+#include <velmaris/host/widgets/VLFormatter.h>
 
 #include <cmath>
 #include <limits>

@@ -1,9 +1,9 @@
-#include "number/PropertyNumberConcept.h"
+#include <velmaris/number/PropertyNumberConcept.h>
 
-#include "host/commands/CommandBase.h"
-#include "host/objects/Object.h"
-#include "host/objects/ProcessLayout.h"
-#include "host/widgets/VLFormatter.h"
+#include <velmaris/host/commands/CommandBase.h>
+#include <velmaris/host/objects/Object.h>
+#include <velmaris/host/objects/ProcessLayout.h>
+#include <velmaris/host/widgets/VLFormatter.h>
 
 #include <QFontMetrics>
 

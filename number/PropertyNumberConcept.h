@@ -1,8 +1,8 @@
 #pragma once
 
-#include "host/widgets/VLDoubleSpinBoxData.h"
+#include <velmaris/host/widgets/VLDoubleSpinBoxData.h>
 
-#include <velmaris_export.h>
+#include <velmaris/velmaris_export.h>
 
 #include <QVariant>
 

@@ -1,8 +1,8 @@
-#include "viewer/PdfViewer.h"
+#include <velmaris/viewer/PdfViewer.h>
 
-#include "host/files/FileImportExport.h"
-#include "host/files/FileName.h"
-#include "host/widgets/VLMessageBox.h"
+#include <velmaris/host/files/FileImportExport.h>
+#include <velmaris/host/files/FileName.h>
+#include <velmaris/host/widgets/VLMessageBox.h>
 
 #include <QDesktopServices>
 #include <QFile>

@@ -1,10 +1,10 @@
-#include "widgets/AttentionReason.h"
+#include <velmaris/widgets/AttentionReason.h>
 
-#include "widgets/NumberText.h"
+#include <velmaris/widgets/NumberText.h>
 
-#include "model/ItemDataRoles.h"
+#include <velmaris/model/ItemDataRoles.h>
 
-#include "host/widgets/VLDoubleSpinBoxData.h"
+#include <velmaris/host/widgets/VLDoubleSpinBoxData.h>
 
 namespace Velmaris {
 

@@ -1,4 +1,4 @@
-#include "widgets/EditorState.h"
+#include <velmaris/widgets/EditorState.h>
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

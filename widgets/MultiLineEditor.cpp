@@ -1,4 +1,4 @@
-#include "widgets/MultiLineEditor.h"
+#include <velmaris/widgets/MultiLineEditor.h>
 
 #include <algorithm>
 

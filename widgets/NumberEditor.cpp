@@ -1,8 +1,8 @@
-#include "widgets/NumberEditor.h"
+#include <velmaris/widgets/NumberEditor.h>
 
-#include "widgets/NumberText.h"
+#include <velmaris/widgets/NumberText.h>
 
-#include "host/widgets/VLDoubleSpinBoxData.h"
+#include <velmaris/host/widgets/VLDoubleSpinBoxData.h>
 
 #include <QLabel>
 #include <QLineEdit>

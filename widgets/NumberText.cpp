@@ -1,4 +1,4 @@
-#include "widgets/NumberText.h"
+#include <velmaris/widgets/NumberText.h>
 
 #include <algorithm>
 #include <cmath>

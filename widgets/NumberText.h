@@ -1,6 +1,6 @@
 #pragma once
 
-#include <velmaris_widgets_export.h>
+#include <velmaris/velmaris_widgets_export.h>
 
 #include <QLocale>
 #include <QString>

@@ -1,14 +1,14 @@
-#include "widgets/PropertyItemDelegate.h"
+#include <velmaris/widgets/PropertyItemDelegate.h>
 
-#include "widgets/AttentionReason.h"
-#include "widgets/EditorState.h"
-#include "widgets/MultiLineEditor.h"
-#include "widgets/NumberEditor.h"
-#include "widgets/NumberText.h"
+#include <velmaris/widgets/AttentionReason.h>
+#include <velmaris/widgets/EditorState.h>
+#include <velmaris/widgets/MultiLineEditor.h>
+#include <velmaris/widgets/NumberEditor.h>
+#include <velmaris/widgets/NumberText.h>
 
-#include "model/ItemDataRoles.h"
+#include <velmaris/model/ItemDataRoles.h>
 
-#include "host/widgets/VLDoubleSpinBoxData.h"
+#include <velmaris/host/widgets/VLDoubleSpinBoxData.h>
 
 #include <QAbstractItemView>
 #include <QApplication>

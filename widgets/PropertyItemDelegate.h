@@ -1,8 +1,8 @@
 #pragma once
 
-#include <velmaris_widgets_export.h>
+#include <velmaris/velmaris_widgets_export.h>
 
-#include "host/widgets/VLItemDelegate.h"
+#include <velmaris/host/widgets/VLItemDelegate.h>
 
 #include <QLocale>
 

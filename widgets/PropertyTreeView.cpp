@@ -1,8 +1,8 @@
-#include "widgets/PropertyTreeView.h"
+#include <velmaris/widgets/PropertyTreeView.h>
 
-#include "widgets/PropertyItemDelegate.h"
+#include <velmaris/widgets/PropertyItemDelegate.h>
 
-#include "model/ItemDataRoles.h"
+#include <velmaris/model/ItemDataRoles.h>
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #include "app/plan/PlanDocument.h"
 
-#include "host/property/BaseProperty.h"
+#include <velmaris/host/property/BaseProperty.h>
 
 #include <algorithm>
 

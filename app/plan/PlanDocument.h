@@ -1,11 +1,11 @@
 #pragma once
 
-#include "host/access/DataBaseControl.h"
-#include "host/access/ProcessLayoutController.h"
-#include "host/objects/Object.h"
-#include "host/objects/ProcessLayout.h"
-#include "host/objects/PropertySignalContainer.h"
-#include "host/objects/TSObject.h"
+#include <velmaris/host/access/DataBaseControl.h>
+#include <velmaris/host/access/ProcessLayoutController.h>
+#include <velmaris/host/objects/Object.h>
+#include <velmaris/host/objects/ProcessLayout.h>
+#include <velmaris/host/objects/PropertySignalContainer.h>
+#include <velmaris/host/objects/TSObject.h>
 
 #include <memory>
 #include <string>

@@ -1,8 +1,8 @@
 #include "app/plan/PlanFile.h"
 
-#include "host/property/BaseMultiProperty.h"
-#include "host/property/NumericProperties.h"
-#include "host/property/ScalarProperties.h"
+#include <velmaris/host/property/BaseMultiProperty.h>
+#include <velmaris/host/property/NumericProperties.h>
+#include <velmaris/host/property/ScalarProperties.h>
 
 #include "app/plan/Excerpt.h"
 #include "app/plan/FileReplacement.h"

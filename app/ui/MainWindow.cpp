@@ -5,11 +5,11 @@
 #include "app/ui/ModelDump.h"
 #include "app/ui/UndoablePropertyCommand.h"
 
-#include "viewer/PdfViewer.h"
-#include "widgets/PropertyTreeView.h"
+#include <velmaris/viewer/PdfViewer.h>
+#include <velmaris/widgets/PropertyTreeView.h>
 
-#include "host/commands/CommandBase.h"
-#include "host/property/BaseProperty.h"
+#include <velmaris/host/commands/CommandBase.h>
+#include <velmaris/host/property/BaseProperty.h>
 
 #include <QComboBox>
 #include <QDockWidget>

@@ -3,7 +3,7 @@
 #include "app/plan/PlanDocument.h"
 #include "app/ui/PropertyViewFiller.h"
 
-#include "model/ProcPlanBaseQItemModel.h"
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
 
 #include <QMainWindow>
 #include <QSortFilterProxyModel>

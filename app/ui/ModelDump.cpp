@@ -2,8 +2,8 @@
 
 #include "app/ui/PropertyViewFiller.h"
 
-#include "model/ItemDataRoles.h"
-#include "model/PropertyRowWalk.h"
+#include <velmaris/model/ItemDataRoles.h>
+#include <velmaris/model/PropertyRowWalk.h>
 
 #include <QAbstractItemModel>
 #include <QStringList>

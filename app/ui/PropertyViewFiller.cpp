@@ -2,10 +2,10 @@
 
 #include "app/plan/PlanDocument.h"
 
-#include "model/ProcPlanBaseQItemModel.h"
-#include "model/PropertyRowWalk.h"
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
+#include <velmaris/model/PropertyRowWalk.h>
 
-#include "host/property/BaseProperty.h"
+#include <velmaris/host/property/BaseProperty.h>
 
 #include <QCoreApplication>
 #include <QStandardItem>

@@ -1,6 +1,6 @@
 #include "app/ui/UndoablePropertyCommand.h"
 
-#include "host/commands/CommandBase.h"
+#include <velmaris/host/commands/CommandBase.h>
 
 #include <utility>
 

@@ -1,19 +1,19 @@
 // A minimal host of the library: one plan object's properties in a tree view, compared with a
 // reference plan, and an edit turned into an undoable command. Exits with 0 when the edit
 // and its undo reach the property and the view as they should.
-#include "model/ItemDataRoles.h"
-#include "model/ProcPlanBaseQItemModel.h"
-#include "widgets/PropertyTreeView.h"
+#include <velmaris/model/ItemDataRoles.h>
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
+#include <velmaris/widgets/PropertyTreeView.h>
 
-#include "host/access/DataBaseControl.h"
-#include "host/access/ProcessLayoutController.h"
-#include "host/commands/CommandBase.h"
-#include "host/objects/Object.h"
-#include "host/objects/ProcessLayout.h"
-#include "host/objects/PropertySignalContainer.h"
-#include "host/objects/TSObject.h"
-#include "host/property/NumericProperties.h"
-#include "host/property/ScalarProperties.h"
+#include <velmaris/host/access/DataBaseControl.h>
+#include <velmaris/host/access/ProcessLayoutController.h>
+#include <velmaris/host/commands/CommandBase.h>
+#include <velmaris/host/objects/Object.h>
+#include <velmaris/host/objects/ProcessLayout.h>
+#include <velmaris/host/objects/PropertySignalContainer.h>
+#include <velmaris/host/objects/TSObject.h>
+#include <velmaris/host/property/NumericProperties.h>
+#include <velmaris/host/property/ScalarProperties.h>
 
 #include <QApplication>
 #include <QStandardItem>

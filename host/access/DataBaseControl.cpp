@@ -1,4 +1,4 @@
-#include "host/access/DataBaseControl.h"
+#include <velmaris/host/access/DataBaseControl.h>
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "host/commands/CommandBase.h"
+#include <velmaris/host/commands/CommandBase.h>
 
 #include <utility>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "host/commands/LegacyProgress.h"
+#include <velmaris/host/commands/LegacyProgress.h>
 
-#include <velmaris_host_export.h>
+#include <velmaris/velmaris_host_export.h>
 
 #include <string>
 

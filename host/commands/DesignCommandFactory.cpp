@@ -1,4 +1,4 @@
-#include "host/commands/DesignCommandFactory.h"
+#include <velmaris/host/commands/DesignCommandFactory.h>
 
 namespace Velmaris {
 

@@ -1,7 +1,7 @@
-#include "host/commands/SetPropertyCommands.h"
+#include <velmaris/host/commands/SetPropertyCommands.h>
 
-#include "host/objects/ProcessLayout.h"
-#include "host/property/ScalarProperties.h"
+#include <velmaris/host/objects/ProcessLayout.h>
+#include <velmaris/host/property/ScalarProperties.h>
 
 #include <utility>
 

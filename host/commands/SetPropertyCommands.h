@@ -1,7 +1,7 @@
 #pragma once
 
-#include "host/commands/CommandBase.h"
-#include "host/property/PropertyValue.h"
+#include <velmaris/host/commands/CommandBase.h>
+#include <velmaris/host/property/PropertyValue.h>
 
 #include <memory>
 #include <string>

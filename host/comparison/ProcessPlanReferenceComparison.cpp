@@ -1,6 +1,6 @@
-#include "host/comparison/ProcessPlanReferenceComparison.h"
+#include <velmaris/host/comparison/ProcessPlanReferenceComparison.h>
 
-#include "host/property/BaseProperty.h"
+#include <velmaris/host/property/BaseProperty.h>
 
 #include <cmath>
 

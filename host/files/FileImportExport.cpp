@@ -1,6 +1,6 @@
-#include "host/files/FileImportExport.h"
+#include <velmaris/host/files/FileImportExport.h>
 
-#include "host/files/FileName.h"
+#include <velmaris/host/files/FileName.h>
 
 #include <QSaveFile>
 #include <QString>

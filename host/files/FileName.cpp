@@ -1,4 +1,4 @@
-#include "host/files/FileName.h"
+#include <velmaris/host/files/FileName.h>
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <velmaris_host_export.h>
+#include <velmaris/velmaris_host_export.h>
 
 namespace Velmaris {
 

@@ -1,4 +1,4 @@
-#include "host/objects/ProcessLayout.h"
+#include <velmaris/host/objects/ProcessLayout.h>
 
 namespace Velmaris {
 

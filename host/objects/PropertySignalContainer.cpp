@@ -1,7 +1,7 @@
-#include "host/objects/PropertySignalContainer.h"
+#include <velmaris/host/objects/PropertySignalContainer.h>
 
-#include "host/objects/Object.h"
-#include "host/property/BaseProperty.h"
+#include <velmaris/host/objects/Object.h>
+#include <velmaris/host/property/BaseProperty.h>
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "host/objects/TSObject.h"
+#include <velmaris/host/objects/TSObject.h>
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "host/property/BaseMultiProperty.h"
+#include <velmaris/host/property/BaseMultiProperty.h>
 
 #include <cmath>
 #include <utility>

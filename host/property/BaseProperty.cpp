@@ -1,4 +1,4 @@
-#include "host/property/BaseProperty.h"
+#include <velmaris/host/property/BaseProperty.h>
 
 #include <utility>
 

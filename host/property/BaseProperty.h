@@ -1,9 +1,9 @@
 #pragma once
 
-#include "host/property/LabelKey.h"
-#include "host/property/PropertyValue.h"
+#include <velmaris/host/property/LabelKey.h>
+#include <velmaris/host/property/PropertyValue.h>
 
-#include <velmaris_host_export.h>
+#include <velmaris/velmaris_host_export.h>
 
 namespace CCAPIProcessLayout {
 class TSObject;

@@ -1,4 +1,4 @@
-#include "host/property/CostProperty.h"
+#include <velmaris/host/property/CostProperty.h>
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/property/BaseProperty.h"
+#include <velmaris/host/property/BaseProperty.h>
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "host/property/LabelKey.h"
+#include <velmaris/host/property/LabelKey.h>
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "host/property/NumericProperties.h"
+#include <velmaris/host/property/NumericProperties.h>
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "host/property/ScalarProperties.h"
+#include <velmaris/host/property/ScalarProperties.h>
 
 #include <utility>
 

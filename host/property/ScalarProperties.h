@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/property/CostProperty.h"
+#include <velmaris/host/property/CostProperty.h>
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "host/translation/ITranslator.h"
+#include <velmaris/host/translation/ITranslator.h>
 
-#include "host/objects/TSObject.h"
-#include "host/property/BaseProperty.h"
+#include <velmaris/host/objects/TSObject.h>
+#include <velmaris/host/property/BaseProperty.h>
 
 namespace CCAPIBaseCommon {
 

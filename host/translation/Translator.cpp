@@ -1,4 +1,4 @@
-#include "host/translation/Translator.h"
+#include <velmaris/host/translation/Translator.h>
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "host/translation/TranslatorWithRules.h"
+#include <velmaris/host/translation/TranslatorWithRules.h>
 
-#include "host/access/DataBaseControl.h"
+#include <velmaris/host/access/DataBaseControl.h>
 
 namespace CCAPIBaseCommon {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/translation/ITranslator.h"
+#include <velmaris/host/translation/ITranslator.h>
 
 namespace CCAPIAccess {
 class DataBaseControl;

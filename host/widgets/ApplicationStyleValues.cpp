@@ -1,4 +1,4 @@
-#include "host/widgets/StyleHelpers.h"
+#include <velmaris/host/widgets/StyleHelpers.h>
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "host/widgets/VLDoubleSpinBoxData.h"
+#include <velmaris/host/widgets/VLDoubleSpinBoxData.h>
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "host/widgets/VLFormatter.h"
+#include <velmaris/host/widgets/VLFormatter.h>
 
 #include <QLocale>
 

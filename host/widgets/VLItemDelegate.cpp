@@ -1,4 +1,4 @@
-#include "host/widgets/VLItemDelegate.h"
+#include <velmaris/host/widgets/VLItemDelegate.h>
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "host/widgets/VLMessageBox.h"
+#include <velmaris/host/widgets/VLMessageBox.h>
 
 #include <QLabel>
 

@@ -3,12 +3,12 @@
 #include "app/plan/PlanFile.h"
 #include "app/ui/MainWindow.h"
 
-#include "widgets/PropertyItemDelegate.h"
+#include <velmaris/widgets/PropertyItemDelegate.h>
 
-#include "model/PropertyRowWalk.h"
+#include <velmaris/model/PropertyRowWalk.h>
 
-#include "host/property/NumericProperties.h"
-#include "host/property/ScalarProperties.h"
+#include <velmaris/host/property/NumericProperties.h>
+#include <velmaris/host/property/ScalarProperties.h>
 
 #include <QAction>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "app/plan/PlanFile.h"
 
-#include "host/property/BaseProperty.h"
+#include <velmaris/host/property/BaseProperty.h>
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "commands/SetPropertyCommandDescription.h"
+#include <velmaris/commands/SetPropertyCommandDescription.h>
 
 #include "support/OneTextTranslator.h"
 #include "support/PlanObjects.h"

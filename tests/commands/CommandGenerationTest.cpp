@@ -1,6 +1,6 @@
 #include "support/PropertyRows.h"
 
-#include "host/commands/DesignCommandFactory.h"
+#include <velmaris/host/commands/DesignCommandFactory.h>
 
 #include <QSignalSpy>
 

@@ -1,9 +1,9 @@
-#include "model/ProcPlanBaseQItemModel.h"
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
 
 #include "support/OneTextTranslator.h"
 #include "support/PlanObjects.h"
 
-#include "host/commands/DesignCommandFactory.h"
+#include <velmaris/host/commands/DesignCommandFactory.h>
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "model/SpinBoxVariantCache.h"
+#include <velmaris/model/SpinBoxVariantCache.h>
 
 #include <QtTest>
 

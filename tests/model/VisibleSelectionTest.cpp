@@ -1,4 +1,4 @@
-#include "model/ProcPlanBaseQItemModel.h"
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
 
 #include "support/PlanObjects.h"
 

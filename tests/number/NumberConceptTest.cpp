@@ -1,4 +1,4 @@
-#include "number/PropertyNumberConcept.h"
+#include <velmaris/number/PropertyNumberConcept.h>
 
 #include "support/PlanObjects.h"
 

@@ -1,18 +1,18 @@
 #pragma once
 
 // The host's plan objects, as the tests build them.
-#include "host/access/DataBaseControl.h"
-#include "host/access/ProcessLayoutController.h"
-#include "host/commands/SetPropertyCommands.h"
-#include "host/comparison/ProcessPlanReferenceComparison.h"
-#include "host/objects/Object.h"
-#include "host/objects/ProcessLayout.h"
-#include "host/objects/PropertySignalContainer.h"
-#include "host/objects/TSObject.h"
-#include "host/property/BaseMultiProperty.h"
-#include "host/property/NumericProperties.h"
-#include "host/property/ScalarProperties.h"
-#include "host/widgets/VLDoubleSpinBoxData.h"
+#include <velmaris/host/access/DataBaseControl.h>
+#include <velmaris/host/access/ProcessLayoutController.h>
+#include <velmaris/host/commands/SetPropertyCommands.h>
+#include <velmaris/host/comparison/ProcessPlanReferenceComparison.h>
+#include <velmaris/host/objects/Object.h>
+#include <velmaris/host/objects/ProcessLayout.h>
+#include <velmaris/host/objects/PropertySignalContainer.h>
+#include <velmaris/host/objects/TSObject.h>
+#include <velmaris/host/property/BaseMultiProperty.h>
+#include <velmaris/host/property/NumericProperties.h>
+#include <velmaris/host/property/ScalarProperties.h>
+#include <velmaris/host/widgets/VLDoubleSpinBoxData.h>
 
 #include <QtTest>
 

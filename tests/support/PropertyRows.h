@@ -2,7 +2,7 @@
 
 #include "support/PlanObjects.h"
 
-#include "model/ProcPlanBaseQItemModel.h"
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
 
 #include <QAbstractItemModelTester>
 #include <QStandardItem>

@@ -1,8 +1,8 @@
-#include "viewer/PdfViewer.h"
+#include <velmaris/viewer/PdfViewer.h>
 
 #include "support/ModalBoxes.h"
 
-#include "host/files/FileName.h"
+#include <velmaris/host/files/FileName.h>
 
 #include <QDesktopServices>
 #include <QDir>

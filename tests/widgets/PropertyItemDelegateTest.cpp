@@ -1,9 +1,9 @@
-#include "widgets/PropertyItemDelegate.h"
-#include "widgets/PropertyTreeView.h"
+#include <velmaris/widgets/PropertyItemDelegate.h>
+#include <velmaris/widgets/PropertyTreeView.h>
 
-#include "model/ItemDataRoles.h"
+#include <velmaris/model/ItemDataRoles.h>
 
-#include "host/widgets/VLDoubleSpinBoxData.h"
+#include <velmaris/host/widgets/VLDoubleSpinBoxData.h>
 
 #include <QComboBox>
 #include <QLabel>
