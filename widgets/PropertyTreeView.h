@@ -6,23 +6,28 @@
 
 namespace Velmaris {
 
-// A tree view of property rows, keyboard first: its current cell is always a value cell
-// (arrow keys, Tab and clicks never land on a label); F2, Enter or a typed character edits
-// it, F4 or Alt+Down opens a choice list. It draws with PropertyItemDelegate, and its header
-// fits the label column when asked to, never on every change of a row.
+/// A tree view of property rows, keyboard first: its current cell is always a value cell
+/// (arrow keys, Tab and clicks never land on a label); F2, Enter or a typed character edits
+/// it, F4 or Alt+Down opens a choice list. It draws with PropertyItemDelegate, and its header
+/// fits the label column when asked to, never on every change of a row.
 class VELMARIS_WIDGETS_EXPORT PropertyTreeView : public QTreeView
 {
     Q_OBJECT
 public:
+    /// A view with a PropertyItemDelegate and the keyboard rules above.
     explicit PropertyTreeView(QWidget *parent = nullptr);
 
-    // The value cell in the row of index; invalid for a category row.
+    /// The value cell in the row of \p index; invalid for a category row.
     static QModelIndex valueCellOfRow(const QModelIndex &index);
 
 protected:
+    /// Moves between value cells only, skipping labels and category rows.
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    /// F2, Enter or a typed character edit the value; F4 or Alt+Down open a choice list.
     void keyPressEvent(QKeyEvent *event) override;
+    /// Selects the value cell of a clicked row, never its label.
     void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
+    /// Keeps the current cell on a value cell.
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
