@@ -154,6 +154,7 @@ private slots:
         QVERIFY(dynamic_cast<SetPropertyEnumValueCmd *>(chosen.get()));
         QVERIFY(chosen->execute());
         QCOMPARE(material.getIndexValue(), 1);
+        QVERIFY(material.isModified());
         QVERIFY(editor.edit(material, QStringLiteral("Steel"))->execute());
         QCOMPARE(material.getIndexValue(), 0);
         QVERIFY(!editor.edit(material, QStringLiteral("Brass")));
