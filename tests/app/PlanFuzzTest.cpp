@@ -22,7 +22,7 @@ constexpr int s_mutantsPerPlan = 4;
 constexpr int s_goodPlanWeight = 10;
 // A sanitizer-built editor takes about a second to start, so only every so many mutants also go
 // through the binary; the rest take the same reading and filling in this process.
-constexpr int s_binaryEvery = 16;
+constexpr int s_binaryEvery = 32;
 
 // Values and bytes that reach the parser's and the reader's corners: NUL, numbers at and past
 // the limits, lone surrogates, broken UTF-8, structure that opens and does not close.
