@@ -10,11 +10,12 @@ namespace {
 
 // A category row's item that counts every change of its data, signals blocked or not: the
 // model's setData, the item's own and a wholesale read (which ends by setting the flags) all
-// pass through setData.
+// pass through setData; replacing the item deletes it.
 class CountingItem : public QStandardItem
 {
 public:
     explicit CountingItem(std::shared_ptr<std::size_t> changes) : m_changes(std::move(changes)) {}
+    ~CountingItem() override { ++*m_changes; }
 
     void setData(const QVariant &value, int role) override
     {
@@ -39,15 +40,15 @@ int CategoryRowLookup::find(const QStandardItemModel &model, int keyRole, const 
 {
     if (m_rows != model.rowCount() || *m_itemChanges != m_seenItemChanges)
         rebuild(model, keyRole);
-    const int remembered = m_rowByKey.find(key);
-    if (remembered < 0)
-        return confirmedMiss(model, keyRole, key);
-    const auto row = static_cast<std::size_t>(remembered);
-    const QStandardItem *item = model.item(remembered);
-    if ((item && item == m_ownItemOfRow[row]) || keyAt(item, keyRole) == m_keyOfRow[row])
-        return remembered;
-    rebuild(model, keyRole);
-    return m_rowByKey.find(key);
+    int remembered = m_rowByKey.find(key);
+    if (remembered >= 0 && keyAt(model.item(remembered), keyRole) != m_keyOfRow[static_cast<std::size_t>(remembered)]) {
+        rebuild(model, keyRole);
+        remembered = m_rowByKey.find(key);
+    }
+    const int hostRow = lastHostRowAfter(remembered, model, keyRole, key);
+    if (hostRow >= 0)
+        return hostRow;
+    return remembered >= 0 ? remembered : confirmedMiss(model, keyRole, key);
 }
 
 QStandardItem *CategoryRowLookup::newCategoryItem() const
@@ -55,7 +56,7 @@ QStandardItem *CategoryRowLookup::newCategoryItem() const
     return new CountingItem(m_itemChanges);
 }
 
-void CategoryRowLookup::appended(const std::string &key, const QString &keyText, const QStandardItem *item, int row)
+void CategoryRowLookup::appended(const std::string &key, const QString &keyText, int row)
 {
     if (m_rows != row) {
         invalidate();
@@ -63,7 +64,6 @@ void CategoryRowLookup::appended(const std::string &key, const QString &keyText,
     }
     m_rowByKey.put(key, row);
     m_keyOfRow.push_back(keyText);
-    m_ownItemOfRow.push_back(item);
     ++m_rows;
     m_seenItemChanges = *m_itemChanges; // the writes that made the row
 }
@@ -74,14 +74,29 @@ void CategoryRowLookup::rebuild(const QStandardItemModel &model, int keyRole)
     m_seenItemChanges = *m_itemChanges;
     m_rowByKey.clear();
     m_keyOfRow.clear();
-    m_ownItemOfRow.clear();
+    m_hostRows.clear();
     for (int row = 0; row < m_rows; ++row) {
         const QStandardItem *item = model.item(row);
         const auto *own = dynamic_cast<const CountingItem *>(item);
-        m_ownItemOfRow.push_back(own && own->countsInto(m_itemChanges) ? item : nullptr);
+        if (!own || !own->countsInto(m_itemChanges))
+            m_hostRows.push_back(row);
         m_keyOfRow.push_back(keyAt(item, keyRole));
         m_rowByKey.put(m_keyOfRow.back().toStdString(), row);
     }
+}
+
+// A host's own row may have taken the key, unseen, after the remembered row.
+int CategoryRowLookup::lastHostRowAfter(int row, const QStandardItemModel &model, int keyRole,
+                                        const std::string &key) const
+{
+    if (m_hostRows.empty() || m_hostRows.back() <= row)
+        return -1;
+    const QString text = QString::fromStdString(key);
+    for (auto it = m_hostRows.rbegin(); it != m_hostRows.rend() && *it > row; ++it) {
+        if (keyAt(model.item(*it), keyRole) == text)
+            return *it;
+    }
+    return -1;
 }
 
 // A row renamed to the key without a signal is found here, from the last row up.

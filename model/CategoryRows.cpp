@@ -26,7 +26,7 @@ QModelIndex ProcPlanBaseQItemModel::categoryIndex(const std::string &categoryKey
     QStandardItemModel::setData(created, true, ReadOnlyRole);
     QStandardItemModel::setData(created, QString::fromStdString(categoryLabel), Qt::EditRole);
     d->appendingCategory = false;
-    d->categoryRows.appended(categoryKey, keyText, item, created.row());
+    d->categoryRows.appended(categoryKey, keyText, created.row());
     return created;
 }
 
@@ -38,6 +38,13 @@ QModelIndex ProcPlanBaseQItemModel::categoryIndex(CCAPIAccess::ProcessLayoutCont
     if (label.empty())
         label = "Unnamed Category";
     return categoryIndex(key, label);
+}
+
+bool ProcPlanBaseQItemModel::setItemData(const QModelIndex &index, const QMap<int, QVariant> &roles)
+{
+    if (index.isValid() && !index.parent().isValid())
+        d->categoryRows.invalidate();
+    return QStandardItemModel::setItemData(index, roles);
 }
 
 void ProcPlanBaseQItemModel::generateLabelQitem(CCAPIAccess::DataBaseControl *dbControl,

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <velmaris/velmaris_export.h>
-
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,8 +10,8 @@ namespace Velmaris {
 // Key → row, laid out so that a lookup among thousands of keys touches one cache line:
 // open addressing over 32-byte slots that hold short keys inline. Longer keys live beside the
 // table and cost one more access.
-// Internal, never installed; exported only so that its own test can link it.
-class VELMARIS_EXPORT KeyRowTable
+// Internal: neither installed nor exported; its test compiles it in.
+class KeyRowTable
 {
 public:
     // The row stored for key, or -1.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <velmaris/velmaris_export.h>
-
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
@@ -18,8 +16,8 @@ namespace Velmaris {
 // The application font that value widths are measured in. The metrics are built only when a
 // width is not known yet, and again only after the family or point size changes. Widths are
 // remembered per font for the whole thread, so a model made anew does not measure again.
-// Internal, never installed; exported only so that its own test can link it.
-class VELMARIS_EXPORT MeasuringFont
+// Internal: neither installed nor exported; its test compiles it in.
+class MeasuringFont
 {
 public:
     // Follows the style values as they are now.

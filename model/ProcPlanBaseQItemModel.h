@@ -163,6 +163,9 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     /// Stores as given, without cleaning or signal: for data the host keeps in the cells.
     bool setDataQuietly(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole);
+    /// Qt's write of several roles at once, which passes by setData(): a top-level row written
+    /// this way, signals blocked or not, is found by categoryIndex() under its new key.
+    bool setItemData(const QModelIndex &index, const QMap<int, QVariant> &roles) override;
 
     /// The command that stores the edited cell in the property, or none (an enumeration label
     /// that names no allowed value, a property of no known type). The host executes it; the

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <velmaris/velmaris_export.h>
-
 #include <velmaris/host/widgets/VLDoubleSpinBoxData.h>
 
 #include <QVariant>
@@ -13,8 +11,8 @@ namespace Velmaris {
 
 // Numbers of one kind share their spin-box settings. Handing out one variant per distinct
 // settings lets their cells share its payload instead of each allocating a copy.
-// Internal, never installed; exported only so that its own test can link it.
-class VELMARIS_EXPORT SpinBoxVariantCache
+// Internal: neither installed nor exported; its test compiles it in.
+class SpinBoxVariantCache
 {
 public:
     // A variant holding exactly these settings.

@@ -153,6 +153,19 @@ private slots:
             });
         };
         const HostChange move = [](QStandardItemModel &m) { m.insertRow(0, m.takeRow(2)); };
+        const auto setItemData = [](int row, const QString &key) {
+            return HostChange([row, key](QStandardItemModel &m) {
+                m.setItemData(m.index(row, 0), {{ProcPlanBaseQItemModel::s_tsKeyRole, key}});
+            });
+        };
+        const HostChange clearItemData = [](QStandardItemModel &m) { m.clearItemData(m.index(1, 0)); };
+        const HostChange clearItem = [](QStandardItemModel &m) { m.item(1)->clearData(); };
+        const HostChange hostRowToDuplicate = [](QStandardItemModel &m) {
+            m.item(3)->setData(QStringLiteral("A"), ProcPlanBaseQItemModel::s_tsKeyRole);
+        };
+        const auto replaceRow = [](int row) {
+            return HostChange([row](QStandardItemModel &m) { m.setItem(row, keyed("A")); });
+        };
         QTest::newRow("read: new key found") << read << false << "X" << 1;
         QTest::newRow("read: old key gone") << read << false << "B" << -1;
         QTest::newRow("blocked insert: row shifts") << insert << true << "C" << 3;
@@ -164,6 +177,14 @@ private slots:
         QTest::newRow("blocked rename: old key") << renameRow(0) << true << "A" << -1;
         QTest::newRow("blocked move") << move << true << "C" << 0;
         QTest::newRow("blocked rename of a host row") << renameRow(3) << true << "H" << -1;
+        QTest::newRow("blocked setItemData: new key") << setItemData(1, "X") << true << "X" << 1;
+        QTest::newRow("blocked setItemData: old key") << setItemData(1, "X") << true << "B" << -1;
+        QTest::newRow("blocked setItemData: duplicate") << setItemData(2, "A") << true << "A" << 2;
+        QTest::newRow("blocked clearItemData") << clearItemData << true << "B" << -1;
+        QTest::newRow("blocked clearData of the item") << clearItem << true << "B" << -1;
+        QTest::newRow("blocked duplicate in a host row") << hostRowToDuplicate << true << "A" << 3;
+        QTest::newRow("blocked host row replaced by a duplicate") << replaceRow(3) << true << "A" << 3;
+        QTest::newRow("blocked own row replaced by a duplicate") << replaceRow(2) << true << "A" << 2;
     }
 
     void category_rows_follow_unannounced_changes()
