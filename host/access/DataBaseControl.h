@@ -6,29 +6,44 @@
 #include <string>
 #include <unordered_map>
 
+/// Stand-in for the host's data access library: the services of the process layout being
+/// edited.
+/// \ingroup hoststandin
 namespace CCAPIAccess {
 
-// The label database of a process layout: key string to label, per language. A key with no
-// label in the active language falls back to the default language, then to the empty text.
+/// \addtogroup hoststandin
+/// @{
+
+/// The label database of a process layout: key string to label, per language. A key with no
+/// label in the active language falls back to the default language, then to the empty text.
 class VELMARIS_HOST_EXPORT DataBaseControl : public CCAPIBaseCommon::ITranslator
 {
 public:
+    /// "en": the language a new control starts in and the one labels fall back to.
     static const std::string s_defaultLanguage;
 
+    /// An empty database whose active language is s_defaultLanguage.
     DataBaseControl();
 
     using CCAPIBaseCommon::ITranslator::getLabel;
+    /// The language set last by setActiveLanguage(), s_defaultLanguage before.
     std::string getActiveLanguage() const override { return m_activeLanguage; }
+    /// The label in the active language, else in s_defaultLanguage, else empty.
     std::string getLabel(const std::string &key) const override;
 
+    /// Any text is taken as a language; one without labels makes every lookup fall back.
     void setActiveLanguage(std::string language);
+    /// Adds the label of @p key in @p language, replacing the one it had there.
     void setLabel(const std::string &key, std::string label,
                   const std::string &language = s_defaultLanguage);
 
-    // Hashed: a view looks labels up for every filled cell, in tables of many thousand keys.
+    /// One language's labels by key. Hashed: a view looks labels up for every filled cell, in
+    /// tables of many thousand keys.
     using LabelTable = std::unordered_map<std::string, std::string>;
+    /// The label tables by language, in the order of the language codes.
     using LabelTables = std::map<std::string, LabelTable, std::less<>>;
-    // Every label by language, for saving a plan's labels.
+    /// Every label by language, for saving a plan's labels; the control's own tables, changed
+    /// by every setLabel().
     const LabelTables &labelTables() const { return m_tables; }
 
 private:
@@ -37,5 +52,7 @@ private:
     LabelTables m_tables;
     std::string m_activeLanguage;
 };
+
+/// @}
 
 } // namespace CCAPIAccess
