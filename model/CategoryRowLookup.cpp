@@ -41,7 +41,7 @@ int CategoryRowLookup::find(const QStandardItemModel &model, int keyRole, const 
     if (m_rows != model.rowCount() || *m_itemChanges != m_seenItemChanges)
         rebuild(model, keyRole);
     int remembered = m_rowByKey.find(key);
-    if (remembered >= 0 && keyAt(model.item(remembered), keyRole) != m_keyOfRow[static_cast<std::size_t>(remembered)]) {
+    if (remembered >= 0 && !stillHolds(model, remembered, keyRole)) {
         rebuild(model, keyRole);
         remembered = m_rowByKey.find(key);
     }
@@ -51,12 +51,23 @@ int CategoryRowLookup::find(const QStandardItemModel &model, int keyRole, const 
     return remembered >= 0 ? remembered : confirmedMiss(model, keyRole, key);
 }
 
+bool CategoryRowLookup::stillHolds(const QStandardItemModel &model, int row, int keyRole) const
+{
+    const auto at = static_cast<std::size_t>(row);
+    const QStandardItem *item = model.item(row);
+    // An item of ours reports every write; all it cannot report is a clearData(), after which
+    // the text read from it is held here alone. Saves reading the item on the hot path.
+    if (item && item == m_ownItemOfRow[at])
+        return !m_keyOfRow[at].isDetached();
+    return keyAt(item, keyRole) == m_keyOfRow[at];
+}
+
 QStandardItem *CategoryRowLookup::newCategoryItem() const
 {
     return new CountingItem(m_itemChanges);
 }
 
-void CategoryRowLookup::appended(const std::string &key, const QString &keyText, int row)
+void CategoryRowLookup::appended(const std::string &key, const QString &keyText, const QStandardItem *item, int row)
 {
     if (m_rows != row) {
         invalidate();
@@ -64,6 +75,7 @@ void CategoryRowLookup::appended(const std::string &key, const QString &keyText,
     }
     m_rowByKey.put(key, row);
     m_keyOfRow.push_back(keyText);
+    m_ownItemOfRow.push_back(item);
     ++m_rows;
     m_seenItemChanges = *m_itemChanges; // the writes that made the row
 }
@@ -74,11 +86,14 @@ void CategoryRowLookup::rebuild(const QStandardItemModel &model, int keyRole)
     m_seenItemChanges = *m_itemChanges;
     m_rowByKey.clear();
     m_keyOfRow.clear();
+    m_ownItemOfRow.clear();
     m_hostRows.clear();
     for (int row = 0; row < m_rows; ++row) {
         const QStandardItem *item = model.item(row);
         const auto *own = dynamic_cast<const CountingItem *>(item);
-        if (!own || !own->countsInto(m_itemChanges))
+        const bool ours = own && own->countsInto(m_itemChanges);
+        m_ownItemOfRow.push_back(ours ? item : nullptr);
+        if (!ours)
             m_hostRows.push_back(row);
         m_keyOfRow.push_back(keyAt(item, keyRole));
         m_rowByKey.put(m_keyOfRow.back().toStdString(), row);

@@ -26,7 +26,7 @@ QModelIndex ProcPlanBaseQItemModel::categoryIndex(const std::string &categoryKey
     QStandardItemModel::setData(created, true, ReadOnlyRole);
     QStandardItemModel::setData(created, QString::fromStdString(categoryLabel), Qt::EditRole);
     d->appendingCategory = false;
-    d->categoryRows.appended(categoryKey, keyText, created.row());
+    d->categoryRows.appended(categoryKey, keyText, item, created.row());
     return created;
 }
 
