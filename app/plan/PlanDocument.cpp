@@ -4,6 +4,12 @@
 
 namespace VelmarisEditor {
 
+void PlanObject::reserve(std::size_t properties)
+{
+    m_properties.reserve(properties);
+    m_byKey.reserve(properties);
+}
+
 bool PlanObject::addProperty(const PropertyContainer &container)
 {
     const std::string &key = container->getProperty()->getLabelKey()->getStringKey();
@@ -28,6 +34,12 @@ CCAPIBaseCommon::BaseProperty *PlanObject::property(const std::string &key) cons
 PlanDocument::PlanDocument()
     : layout(std::make_shared<Velmaris::ProcessLayout>(&labels))
 {
+}
+
+void PlanDocument::reserve(std::size_t objects)
+{
+    m_objects.reserve(objects);
+    m_byId.reserve(objects);
 }
 
 bool PlanDocument::addObject(PlanObject object)

@@ -31,6 +31,7 @@ struct PlanObject
     std::shared_ptr<Velmaris::Object> object;
 
     const std::vector<PropertyContainer> &properties() const { return m_properties; }
+    void reserve(std::size_t properties);
     // False, and nothing added, when the object already holds a property of the key.
     bool addProperty(const PropertyContainer &container);
     // Null when the object holds no property of the key.
@@ -56,6 +57,8 @@ public:
     std::shared_ptr<Velmaris::ProcessLayout> layout;
 
     const std::vector<PlanObject> &objects() const { return m_objects; }
+    // Room for the objects, so that a long plan is read without moving the ones read before.
+    void reserve(std::size_t objects);
     // False, and nothing added, when the plan already holds an object of the id.
     bool addObject(PlanObject object);
     const PlanObject *object(int id) const;

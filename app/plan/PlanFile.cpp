@@ -287,6 +287,7 @@ void readPlan(const Node &root, PlanDocument &plan)
         }
     }
     const Node objects = root["objects"];
+    plan.reserve(static_cast<std::size_t>(objects.size()));
     for (int i = 0; i < objects.size(); ++i) {
         const Node node = objects.at(i);
         PlanObject object;
@@ -297,6 +298,7 @@ void readPlan(const Node &root, PlanDocument &plan)
         object.owner = ownerOf(node);
         object.object = std::make_shared<Velmaris::Object>(object.id);
         const Node properties = node["properties"];
+        object.reserve(static_cast<std::size_t>(properties.size()));
         for (int p = 0; p < properties.size(); ++p) {
             const Node description = properties.at(p);
             if (object.property(description["key"].key()))
