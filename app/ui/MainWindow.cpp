@@ -122,7 +122,7 @@ void MainWindow::buildUi()
     history->setObjectName(QStringLiteral("history"));
     history->setWidget(new QUndoView(&m_undo));
     addDockWidget(Qt::RightDockWidgetArea, history);
-    statusBar();
+    statusBar(); // made now, so that the window's first size allows for it
 }
 
 void MainWindow::buildMenus()
@@ -379,7 +379,7 @@ void MainWindow::showReport()
         return;
     const QString title = QString::fromStdString(m_plan->labels.getLabel(object->owner.get()));
     const QString name = QStringLiteral("velmaris-report-%1.pdf").arg(object->id);
-    const std::vector<ReportLine> lines = ObjectReport::lines(m_model, m_model.referenceComparisonEnabled() ? m_reference.get() : nullptr);
+    const std::vector<ReportLine> lines = ObjectReport::lines(m_model, m_reference.get());
     if (Velmaris::PdfViewer::showDocument(name, ObjectReport::render(lines, title), this))
         return;
     const QString path = Velmaris::PdfViewer::documentPath(name);
