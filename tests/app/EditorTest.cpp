@@ -248,6 +248,8 @@ private slots:
         window.toAutomaticAction()->trigger();
         QCOMPARE(window.undoStack().count(), commands + int(offered));
         QVERIFY(!window.toAutomaticAction()->isEnabled());
+        // Back to automatic, the rate is no longer marked as modified.
+        QCOMPARE(viewCell(window, "OP_Rate").siblingAtColumn(0).data(Velmaris::MarkedLabelRole).toBool(), edited && !offered);
     }
 
     void undo_and_redo_show_the_change()
@@ -335,6 +337,9 @@ private slots:
             QVERIFY(window.compareAction()->toolTip().contains(QStringLiteral("Open reference plan")));
             QVERIFY(window.openReference(s_plan));
             QVERIFY(window.compareAction()->isEnabled() && window.compareAction()->isChecked());
+            window.compareAction()->trigger();
+            QVERIFY(!window.propertyModel().referenceComparisonEnabled());
+            window.compareAction()->trigger();
             QVERIFY(window.saveTo(path));
             QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Saved to ") + QDir::toNativeSeparators(path));
             QVERIFY(window.setCurrency(QStringLiteral("USD")));
