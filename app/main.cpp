@@ -1,5 +1,6 @@
 // The Velmaris process-plan editor. Without options it opens the built-in sample plan; the
-// headless options (--dump, --screenshot) fill the window offscreen and exit.
+// headless options (--dump, --screenshot) fill the window offscreen and exit. An interactive run
+// remembers its language, window and settings for the next one.
 #include "app/plan/PlanFile.h"
 #include "app/ui/MainWindow.h"
 
@@ -7,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QLocale>
 #include <QPixmap>
+#include <QSettings>
 #include <QTextStream>
 #include <QTranslator>
 
@@ -43,6 +45,7 @@ int main(int argc, char **argv)
     // killing the editor with the user's unsaved edits.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Velmaris"));
     QApplication::setApplicationName(QStringLiteral("velmaris-editor"));
     // The library measures values in the application's own font.
     application.setProperty("vlFont", QApplication::font().family());
@@ -56,15 +59,16 @@ int main(int argc, char **argv)
     const QCommandLineOption referenceOption(QStringLiteral("reference"),
                                              QStringLiteral("Reference plan to compare with (JSON)."),
                                              QStringLiteral("FILE"));
-    const QCommandLineOption langOption(QStringLiteral("lang"), QStringLiteral("Language of the texts: en or de."),
-                                        QStringLiteral("LANG"), QStringLiteral("en"));
+    const QCommandLineOption langOption(QStringLiteral("lang"),
+                                        QStringLiteral("Language of the texts: en or de (remembered; en at first)."),
+                                        QStringLiteral("LANG"));
     const QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
                                               QStringLiteral("Render the filled window to a PNG file and exit."),
                                               QStringLiteral("FILE.png"));
     const QCommandLineOption selectOption(QStringLiteral("select"), QStringLiteral("Object id to show."),
                                           QStringLiteral("ID"));
     const QCommandLineOption currencyOption(QStringLiteral("currency"),
-                                            QStringLiteral("Display currency: EUR, CHF or USD."),
+                                            QStringLiteral("Display currency: EUR, CHF or USD, in any case."),
                                             QStringLiteral("CODE"));
     const QCommandLineOption compareOption(QStringLiteral("compare"), QStringLiteral("Compare with the reference plan."));
     const QCommandLineOption showAllOption(QStringLiteral("show-all"), QStringLiteral("Show hidden properties too."));
@@ -73,23 +77,33 @@ int main(int argc, char **argv)
                        compareOption, showAllOption, dumpOption});
     parser.process(application);
 
-    const QString language = parser.value(langOption);
-    if (language != QLatin1String("en") && language != QLatin1String("de"))
-        return refuse(QStringLiteral("--lang: unknown language \"%1\" (use en or de)").arg(language));
+    // A headless run neither reads nor changes what an interactive one remembers, so that its
+    // output depends on its options alone.
+    const bool headless = parser.isSet(dumpOption) || parser.isSet(screenshotOption);
+    const std::unique_ptr<QSettings> settings = headless ? nullptr : std::make_unique<QSettings>();
+    const QString languageKey = QStringLiteral("language");
+    QString language = parser.value(langOption);
+    if (!parser.isSet(langOption))
+        language = settings ? settings->value(languageKey).toString() : QString();
+    if (language != QLatin1String("en") && language != QLatin1String("de")) {
+        if (parser.isSet(langOption))
+            return refuse(QStringLiteral("--lang: unknown language \"%1\" (use en or de)").arg(language));
+        language = QStringLiteral("en");
+    }
     installTranslations(application, language);
     // Numbers are shown and typed as the interface's language writes them (97,5 in German).
     QLocale::setDefault(QLocale(language));
 
     PlanError error;
     const bool ownPlan = parser.isSet(planOption);
-    const QString planPath = ownPlan ? parser.value(planOption) : QStringLiteral(":/plans/sample-plan.json");
+    const QString planPath = ownPlan ? parser.value(planOption) : QString::fromLatin1(s_samplePlan);
     std::unique_ptr<PlanDocument> plan = loadPlan(planPath, &error);
     if (!plan)
         return refuse(error.message());
     std::unique_ptr<PlanDocument> reference;
     if (parser.isSet(referenceOption) || !ownPlan) {
         const QString path = parser.isSet(referenceOption) ? parser.value(referenceOption)
-                                                           : QStringLiteral(":/plans/reference-plan.json");
+                                                           : QString::fromLatin1(s_sampleReference);
         reference = loadPlan(path, &error);
         if (!reference)
             return refuse(error.message());
@@ -100,6 +114,9 @@ int main(int argc, char **argv)
     }
 
     MainWindow window(std::move(plan), std::move(reference), ownPlan ? planPath : QString());
+    // The options below override what the settings remember.
+    if (settings)
+        window.useSettings(settings.get());
     if (parser.isSet(selectOption)) {
         bool isNumber = false;
         const int id = parser.value(selectOption).toInt(&isNumber);
@@ -125,6 +142,8 @@ int main(int argc, char **argv)
             return refuse(QStringLiteral("--screenshot: cannot write \"%1\"").arg(parser.value(screenshotOption)));
         return 0;
     }
+    if (settings)
+        settings->setValue(languageKey, language);
     window.show();
     return QApplication::exec();
 }

@@ -28,27 +28,39 @@ void tellUser(const QString &title, const QString &text, QWidget *parent, Links 
     box.exec();
 }
 
+// The name is appended to the directory's text as it is.
+std::string pathOf(const QString &fileName)
+{
+    return FileName::getSystemTempDirectoryPath().toString() + fileName.toStdString();
+}
+
 } // namespace
 
-void PdfViewer::showDocument(const QString &fileName, const std::vector<char> &document, QWidget *parent)
+QString PdfViewer::documentPath(const QString &fileName)
+{
+    return QString::fromStdString(pathOf(fileName));
+}
+
+bool PdfViewer::showDocument(const QString &fileName, const std::vector<char> &document, QWidget *parent)
 {
     if (document.empty())
-        return;
-    const std::string path = FileName::getSystemTempDirectoryPath().toString() + fileName.toStdString();
+        return false;
+    const std::string path = pathOf(fileName);
     if (!FileImportExport::exportFile(FileName(path), document))
-        return;
+        return false;
     const QString localPath = QString::fromStdString(path);
     if (!QFile::exists(localPath)) {
         tellUser(QObject::tr("File does not exist!"), QObject::tr("The requested file does not exist."), parent,
                  Links::Plain);
-        return;
+        return false;
     }
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(localPath)))
-        return;
+        return true;
     tellUser(QObject::tr("Could not find a pdf viewer!"),
              QObject::tr("Please install a viewer for Adobe portable document (PDF) files. You can download a "
                          "viewer from <a href=\"https://get.adobe.com/reader/\">Adobe's website</a>."),
              parent, Links::OpenExternally);
+    return false;
 }
 
 } // namespace Velmaris

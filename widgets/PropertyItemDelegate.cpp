@@ -157,6 +157,14 @@ void PropertyItemDelegate::initStyleOption(QStyleOptionViewItem *option, const Q
         option->palette.setColor(QPalette::Text, option->palette.color(QPalette::Disabled, QPalette::Text));
 }
 
+QString PropertyItemDelegate::cellText(const QModelIndex &index, const QLocale &locale) const
+{
+    QStyleOptionViewItem option;
+    option.locale = locale;
+    initStyleOption(&option, index);
+    return option.text;
+}
+
 const QLocale &PropertyItemDelegate::groupingLocale(const QLocale &viewLocale) const
 {
     if (!(viewLocale == m_viewLocale)) {

@@ -13,12 +13,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSet>
 
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <set>
 #include <utility>
 
 using namespace CCAPIBaseCommon;
@@ -288,30 +286,29 @@ void readPlan(const Node &root, PlanDocument &plan)
                 plan.labels.setLabel(key, table[key].utf8(), language);
         }
     }
-    QSet<int> ids;
     const Node objects = root["objects"];
+    plan.reserve(static_cast<std::size_t>(objects.size()));
     for (int i = 0; i < objects.size(); ++i) {
         const Node node = objects.at(i);
         PlanObject object;
         object.id = node["id"].whole();
-        if (ids.contains(object.id))
+        if (plan.object(object.id))
             node["id"].refuse(QStringLiteral("duplicate object id %1").arg(object.id));
-        ids.insert(object.id);
         object.kind = node["kind"].utf8();
         object.owner = ownerOf(node);
         object.object = std::make_shared<Velmaris::Object>(object.id);
-        std::set<std::string> keys;
         const Node properties = node["properties"];
+        object.reserve(static_cast<std::size_t>(properties.size()));
         for (int p = 0; p < properties.size(); ++p) {
             const Node description = properties.at(p);
-            if (!keys.insert(description["key"].key()).second)
+            if (object.property(description["key"].key()))
                 description["key"].refuse(QStringLiteral("duplicate property key \"%1\"")
                                               .arg(excerpt(description["key"].text())));
             std::shared_ptr<BaseProperty> property = readProperty(description);
             property->setOwnerObject(object.owner.get());
-            object.properties.push_back(Velmaris::PropertySignalContainer::make(property, object.object));
+            object.addProperty(Velmaris::PropertySignalContainer::make(property, object.object));
         }
-        plan.objects.push_back(std::move(object));
+        plan.addObject(std::move(object));
     }
 }
 
@@ -462,9 +459,9 @@ QByteArray serializePlan(const PlanDocument &plan)
         labels[QString::fromStdString(language)] = entries;
     }
     QJsonArray objects;
-    for (const PlanObject &object : plan.objects) {
+    for (const PlanObject &object : plan.objects()) {
         QJsonArray properties;
-        for (const auto &container : object.properties) {
+        for (const auto &container : object.properties()) {
             if (const BaseProperty *property = container->getProperty())
                 properties.append(jsonOf(*property));
         }

@@ -9,6 +9,10 @@
 
 namespace VelmarisEditor {
 
+// The plan the editor starts with when given none, and File → New starts from; and its reference.
+inline constexpr char s_samplePlan[] = ":/plans/sample-plan.json";
+inline constexpr char s_sampleReference[] = ":/plans/reference-plan.json";
+
 // Why a plan file was refused: which file, where in it, and what is wrong there.
 struct PlanError
 {

@@ -1,19 +1,67 @@
 #include "app/report/ObjectReport.h"
 
-#include "app/ui/ModelDump.h"
+#include "app/plan/PlanDocument.h"
 #include "app/ui/PropertyViewFiller.h"
 
 #include <velmaris/model/ItemDataRoles.h>
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
 #include <velmaris/model/PropertyRowWalk.h>
+#include <velmaris/widgets/PropertyItemDelegate.h>
 
-#include <QAbstractItemModel>
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QStandardItem>
+#include <QStringList>
 
 namespace VelmarisEditor {
 
-std::vector<char> renderPropertyReport(const QAbstractItemModel &model, const QString &title)
+std::vector<ReportLine> ObjectReport::lines(const Velmaris::ProcPlanBaseQItemModel &model, PlanDocument *reference)
+{
+    // The view's own delegate words the values, so that the report reads as the screen does; a
+    // reference value is filled into a cell of its own to be worded the same way.
+    const Velmaris::PropertyItemDelegate delegate;
+    Velmaris::ProcPlanBaseQItemModel referenceCell;
+    referenceCell.setExchangeRate(model.exchangeRate());
+    const auto referenceText = [&](const QModelIndex &value) {
+        CCAPIBaseCommon::BaseProperty *property =
+            reference ? reference->property(model.getPropertyParentIdAtIndex(value), model.getPropertyKeyAtIndex(value))
+                      : nullptr;
+        if (!property)
+            return tr("not in the reference plan");
+        // A fresh cell: a fill writes only the roles of its own kind of value.
+        referenceCell.clear();
+        referenceCell.appendRow(new QStandardItem);
+        referenceCell.updatePropertyValueAt(&reference->labels, property, nullptr, -1, referenceCell.index(0, 0),
+                                            nullptr, 0, false, false);
+        return tr("the reference plan has %1").arg(delegate.cellText(referenceCell.index(0, 0)));
+    };
+    std::vector<ReportLine> lines;
+    const auto category = [&lines](const QModelIndex &category) {
+        lines.push_back({category.data(Qt::DisplayRole).toString(), true});
+    };
+    Velmaris::forEachPropertyRow(model, category, [&](const QModelIndex &row) {
+        const QModelIndex value = row.siblingAtColumn(PropertyViewFiller::valueColumn);
+        const int flags = value.data(Velmaris::StateFlagsRole).toInt();
+        QStringList marks;
+        if (flags & Velmaris::ChangedFlag)
+            marks << tr("changed by the user");
+        if (flags & Velmaris::AttentionFlag)
+            marks << tr("needs attention");
+        if (flags & Velmaris::ReferenceMismatchFlag)
+            marks << referenceText(value);
+        if (value.data(Velmaris::ReadOnlyRole).toBool())
+            marks << tr("read-only");
+        QString text = row.siblingAtColumn(PropertyViewFiller::labelColumn).data().toString() + QStringLiteral(": ")
+                       + delegate.cellText(value).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        if (!marks.isEmpty())
+            text += QStringLiteral("  (") + marks.join(QStringLiteral("; ")) + QLatin1Char(')');
+        lines.push_back({text, false});
+    });
+    return lines;
+}
+
+std::vector<char> ObjectReport::render(const std::vector<ReportLine> &lines, const QString &title)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -40,18 +88,8 @@ std::vector<char> renderPropertyReport(const QAbstractItemModel &model, const QS
         };
         line(title, 0, true);
         y += lineHeight / 2;
-        const auto category = [&line](const QModelIndex &category) {
-            line(category.data(Qt::DisplayRole).toString(), 0, true);
-        };
-        Velmaris::forEachPropertyRow(model, category, [&line](const QModelIndex &row) {
-            const QModelIndex value = row.siblingAtColumn(PropertyViewFiller::valueColumn);
-            QString text = row.siblingAtColumn(PropertyViewFiller::labelColumn).data().toString()
-                           + QStringLiteral(": ") + value.data().toString().replace(QLatin1Char('\n'), QLatin1Char(' '));
-            const QString flags = stateFlagWords(value.data(Velmaris::StateFlagsRole).toInt());
-            if (!flags.isEmpty())
-                text += QStringLiteral("  [") + flags + QLatin1Char(']');
-            line(text, 20, false);
-        });
+        for (const ReportLine &shown : lines)
+            line(shown.text, shown.heading ? 0 : 20, shown.heading);
     }
     const QByteArray &bytes = buffer.data();
     return std::vector<char>(bytes.begin(), bytes.end());

@@ -1,14 +1,36 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
 
-class QAbstractItemModel;
+namespace Velmaris {
+class ProcPlanBaseQItemModel;
+}
 
 namespace VelmarisEditor {
 
-// A PDF of the property tree as shown: one line per category and per property with its value.
-std::vector<char> renderPropertyReport(const QAbstractItemModel &model, const QString &title);
+class PlanDocument;
+
+// One line of a property report: a category heading, or a property with its value as the view
+// shows it (number format, unit or currency, booleans in words) and its marks in words.
+struct ReportLine
+{
+    QString text;
+    bool heading = false;
+};
+
+class ObjectReport
+{
+    Q_DECLARE_TR_FUNCTIONS(VelmarisEditor::ObjectReport)
+public:
+    // The property tree as shown, line by line; a value that differs from the reference plan
+    // is followed by the reference's value, shown the same way (the library only reads the
+    // reference, whose labels it takes without const).
+    static std::vector<ReportLine> lines(const Velmaris::ProcPlanBaseQItemModel &model, PlanDocument *reference);
+    // A PDF of the lines under the title.
+    static std::vector<char> render(const std::vector<ReportLine> &lines, const QString &title);
+};
 
 } // namespace VelmarisEditor

@@ -1,8 +1,8 @@
 #include "app/ui/MainWindow.h"
 
-#include "app/plan/PlanFile.h"
 #include "app/report/ObjectReport.h"
 #include "app/ui/ModelDump.h"
+#include "app/ui/RecentFiles.h"
 #include "app/ui/UndoablePropertyCommand.h"
 
 #include <velmaris/viewer/PdfViewer.h>
@@ -12,14 +12,17 @@
 #include <velmaris/host/property/BaseProperty.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QDockWidget>
-#include <QFileDialog>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
+#include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
+#include <QScreen>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QTreeView>
 #include <QUndoView>
@@ -45,53 +48,55 @@ private:
     bool m_before;
 };
 
+// Narrower, the value column has no room left beside a label.
+constexpr int usablePropertyViewWidth = 320;
+
 } // namespace
 
 MainWindow::MainWindow(std::unique_ptr<PlanDocument> plan, std::unique_ptr<PlanDocument> reference,
                        QString planPath)
-    : m_plan(std::move(plan))
-    , m_reference(std::move(reference))
+    : m_reference(std::move(reference))
     , m_planPath(std::move(planPath))
-    , m_filler(m_model, *m_plan)
+    , m_language(plan->labels.getActiveLanguage())
+    , m_filler(m_model)
 {
     m_filler.setReference(m_reference.get());
     m_model.setExchangeRate({s_currencies[0].rate, s_currencies[0].code});
-    m_filter.setSourceModel(&m_model);
     m_filter.setRecursiveFilteringEnabled(true);
     m_filter.setFilterCaseSensitivity(Qt::CaseInsensitive);
     m_filter.setFilterKeyColumn(PropertyViewFiller::labelColumn);
     connect(&m_model, &Velmaris::ProcPlanBaseQItemModel::sigPropGotModified, this, &MainWindow::commitEdit);
+    connect(&m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     buildUi();
     buildMenus();
-    if (!m_plan->objects.empty())
-        selectObject(m_plan->objects.front().id);
+    fitToScreen();
+    replacePlan(std::move(plan), m_planPath);
 }
 
 MainWindow::~MainWindow()
 {
-    // The view goes before the model it shows.
+    // The views go before the models they show.
     delete m_view;
+    delete m_objects;
 }
 
 void MainWindow::buildUi()
 {
-    setWindowTitle(tr("Velmaris process plan editor"));
-    m_objects = new QListWidget;
-    for (const PlanObject &object : m_plan->objects) {
-        auto *item = new QListWidgetItem(QString::fromStdString(m_plan->labels.getLabel(object.owner.get())),
-                                         m_objects);
-        item->setData(Qt::UserRole, object.id);
-        item->setToolTip(tr("%1, id %2").arg(QString::fromStdString(object.kind)).arg(object.id));
-    }
-    connect(m_objects, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
-        if (item)
-            selectObject(item->data(Qt::UserRole).toInt());
+    m_objects = new QListView;
+    m_objects->setModel(&m_objectList);
+    // Every row as high as the first, so that a long plan is laid out without measuring each.
+    m_objects->setUniformItemSizes(true);
+    connect(m_objects->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
+        if (current.isValid())
+            selectObject(current.data(ObjectListModel::idRole).toInt());
     });
 
     m_view = new Velmaris::PropertyTreeView;
     m_view->setModel(&m_filter);
     m_view->setAlternatingRowColors(true);
-    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_view->setMinimumWidth(usablePropertyViewWidth);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &MainWindow::updateActions);
 
     m_filterEdit = new QLineEdit;
     m_filterEdit->setPlaceholderText(tr("Filter properties by label"));
@@ -103,11 +108,13 @@ void MainWindow::buildUi()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_filterEdit);
     layout->addWidget(m_view);
-    auto *splitter = new QSplitter;
-    splitter->addWidget(m_objects);
-    splitter->addWidget(right);
-    splitter->setStretchFactor(1, 3);
-    setCentralWidget(splitter);
+    m_splitter = new QSplitter;
+    m_splitter->setObjectName(QStringLiteral("splitter"));
+    m_splitter->addWidget(m_objects);
+    m_splitter->addWidget(right);
+    m_splitter->setStretchFactor(1, 3);
+    m_splitter->setChildrenCollapsible(false);
+    setCentralWidget(m_splitter);
     setTabOrder(m_objects, m_filterEdit);
     setTabOrder(m_filterEdit, m_view);
 
@@ -115,25 +122,21 @@ void MainWindow::buildUi()
     history->setObjectName(QStringLiteral("history"));
     history->setWidget(new QUndoView(&m_undo));
     addDockWidget(Qt::RightDockWidgetArea, history);
-    resize(1200, 720);
+    statusBar(); // made now, so that the window's first size allows for it
 }
 
 void MainWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
-    file->addAction(tr("&Open..."), this, &MainWindow::openPlan, QKeySequence::Open);
-    file->addAction(tr("&Save"), this, [this] {
-        if (!m_planPath.isEmpty())
-            saveTo(m_planPath);
-        else if (const QString path = QFileDialog::getSaveFileName(this, tr("Save plan"), {}, tr("Plans (*.json)"));
-                 !path.isEmpty() && saveTo(path))
-            m_planPath = path;
-    }, QKeySequence::Save);
-    file->addAction(tr("Save &as..."), this, [this] {
-        const QString path = QFileDialog::getSaveFileName(this, tr("Save plan"), m_planPath, tr("Plans (*.json)"));
-        if (!path.isEmpty() && saveTo(path))
-            m_planPath = path;
-    }, QKeySequence::SaveAs);
+    file->addAction(tr("&New"), this, &MainWindow::newPlan, QKeySequence::New);
+    file->addAction(tr("&Open..."), this, &MainWindow::openFromDialog, QKeySequence::Open);
+    QMenu *recent = file->addMenu(tr("Open &recent"));
+    m_recent = new RecentFiles(recent, this);
+    connect(m_recent, &RecentFiles::openRequested, this, &MainWindow::openPlan);
+    file->addAction(tr("Open reference plan..."), this, &MainWindow::openReferenceFromDialog);
+    file->addSeparator();
+    file->addAction(tr("&Save"), this, &MainWindow::save, QKeySequence::Save);
+    file->addAction(tr("Save &as..."), this, &MainWindow::saveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addAction(tr("Show report"), this, &MainWindow::showReport);
     file->addSeparator();
     file->addAction(tr("&Quit"), this, &QWidget::close, QKeySequence::Quit);
@@ -145,10 +148,13 @@ void MainWindow::buildMenus()
     redo->setShortcut(QKeySequence::Redo);
     edit->addAction(undo);
     edit->addAction(redo);
-    auto *toAutomatic = new QAction(tr("Set to automatic"), this);
-    connect(toAutomatic, &QAction::triggered, this, &MainWindow::setSelectedToAutomatic);
-    edit->addAction(toAutomatic);
-    m_view->addAction(toAutomatic);
+    m_toAutomatic = edit->addAction(tr("Set to automatic"), this, &MainWindow::setSelectedToAutomatic);
+    m_toAutomatic->setEnabled(false);
+    // The context menu offers it only where it can act.
+    connect(m_view, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        if (m_toAutomatic->isEnabled())
+            QMenu::exec({m_toAutomatic}, m_view->viewport()->mapToGlobal(at), nullptr, m_view);
+    });
 
     QToolBar *settings = addToolBar(tr("Settings"));
     settings->setObjectName(QStringLiteral("settings"));
@@ -160,11 +166,20 @@ void MainWindow::buildMenus()
     settings->addWidget(m_currency);
     m_compare = settings->addAction(tr("Compare with reference plan"));
     m_compare->setCheckable(true);
-    m_compare->setEnabled(m_reference != nullptr);
     connect(m_compare, &QAction::toggled, this, &MainWindow::setCompareWithReference);
+    updateCompareAction();
     m_showAll = settings->addAction(tr("Show all properties"));
     m_showAll->setCheckable(true);
     connect(m_showAll, &QAction::toggled, this, &MainWindow::setShowAllProperties);
+}
+
+void MainWindow::fitToScreen()
+{
+    // At 150 % scaling a full-HD screen offers 1280 x 720 logical pixels, less a task bar.
+    const QRect available = screen()->availableGeometry();
+    const QSize room = available.size() * 9 / 10;
+    resize(QSize(1200, 720).boundedTo(room).expandedTo(minimumSizeHint()));
+    move(available.center() - rect().center());
 }
 
 const PlanObject *MainWindow::currentObject() const
@@ -174,13 +189,14 @@ const PlanObject *MainWindow::currentObject() const
 
 bool MainWindow::selectObject(int objectId)
 {
-    if (!m_plan->object(objectId))
+    const int row = m_plan->row(objectId);
+    if (row < 0)
         return false;
+    if (objectId == m_objectId)
+        return true;
+    // Set first: the list announces its new row, and that announcement finds nothing to do.
     m_objectId = objectId;
-    for (int row = 0; row < m_objects->count(); ++row) {
-        if (m_objects->item(row)->data(Qt::UserRole).toInt() == objectId && m_objects->currentRow() != row)
-            m_objects->setCurrentRow(row);
-    }
+    m_objects->setCurrentIndex(m_objectList.index(row));
     refill();
     return true;
 }
@@ -188,51 +204,66 @@ bool MainWindow::selectObject(int objectId)
 bool MainWindow::setCurrency(const QString &code)
 {
     for (const Currency &currency : s_currencies) {
-        if (code == QLatin1String(currency.code)) {
+        const QString known = QString::fromLatin1(currency.code);
+        if (code.compare(known, Qt::CaseInsensitive) != 0)
+            continue;
+        if (m_currency->currentText() != known)
+            m_currency->setCurrentText(known);
+        if (m_model.exchangeRate().currency != currency.code) {
             m_model.setExchangeRate({currency.rate, currency.code});
-            if (m_currency->currentText() != code)
-                m_currency->setCurrentText(code);
             refill();
-            return true;
         }
+        return true;
     }
     return false;
 }
 
 void MainWindow::setCompareWithReference(bool compare)
 {
-    m_model.enableReferenceComparison(compare && m_reference);
+    compare = compare && m_reference;
     if (m_compare->isChecked() != compare)
         m_compare->setChecked(compare);
+    if (m_model.referenceComparisonEnabled() == compare)
+        return;
+    m_model.enableReferenceComparison(compare);
     refill();
 }
 
 void MainWindow::setShowAllProperties(bool showAll)
 {
+    const bool changed = Velmaris::ProcPlanBaseQItemModel::getShowAllProperties() != showAll;
     Velmaris::ProcPlanBaseQItemModel::setShowAllProperties(showAll);
     if (m_showAll->isChecked() != showAll)
         m_showAll->setChecked(showAll);
-    refill();
+    if (changed)
+        refill();
 }
 
 void MainWindow::setFilterText(const QString &text)
 {
+    if (m_filterEdit->text() != text)
+        m_filterEdit->setText(text); // comes back here with the same text
     m_filter.setFilterFixedString(text);
     m_view->expandAll();
 }
 
 void MainWindow::refill()
 {
-    const PlanObject *object = currentObject();
-    if (!object)
-        return;
     {
         const Filling filling(m_filling);
-        m_filler.fill(*object);
+        // Attached, the proxy would map and filter every row as it is inserted; it maps them
+        // once, afterwards.
+        m_filter.setSourceModel(nullptr);
+        if (const PlanObject *object = currentObject())
+            m_filler.fill(*object);
+        else
+            m_filler.clear();
+        m_filter.setSourceModel(&m_model);
     }
     m_view->expandAll();
     // Measured once per fill; an edit's refresh of one row leaves the widths alone.
     m_view->resizeColumnToContents(PropertyViewFiller::labelColumn);
+    updateActions();
 }
 
 void MainWindow::refresh(int objectId, const std::string &key)
@@ -240,8 +271,27 @@ void MainWindow::refresh(int objectId, const std::string &key)
     const PlanObject *object = m_plan->object(objectId);
     if (!object || objectId != m_objectId)
         return;
-    const Filling filling(m_filling);
-    m_filler.refresh(*object, key);
+    {
+        const Filling filling(m_filling);
+        m_filler.refresh(*object, key);
+    }
+    updateActions();
+}
+
+void MainWindow::showChange(int objectId, const std::string &key)
+{
+    if (objectId == m_objectId)
+        refresh(objectId, key);
+    else if (!selectObject(objectId))
+        return;
+    const QModelIndex cell = m_filler.valueCell(key);
+    if (!cell.isValid())
+        return; // a hidden property
+    if (!m_filter.mapFromSource(cell).isValid())
+        setFilterText(QString());
+    const QModelIndex shown = m_filter.mapFromSource(cell);
+    m_view->setCurrentIndex(shown);
+    m_view->scrollTo(shown);
 }
 
 void MainWindow::commitEdit(const QModelIndex &cell)
@@ -273,15 +323,35 @@ MainWindow::CellProperty MainWindow::propertyAt(const QModelIndex &cell) const
     return at;
 }
 
+QModelIndex MainWindow::currentValueCell() const
+{
+    const QModelIndex current = m_filter.mapToSource(m_view->currentIndex());
+    const QModelIndex cell = current.siblingAtColumn(PropertyViewFiller::valueColumn);
+    return cell.data(Velmaris::ValueCellRole).toBool() ? cell : QModelIndex();
+}
+
+bool MainWindow::canSetToAutomatic() const
+{
+    const QModelIndex cell = currentValueCell();
+    if (!cell.isValid() || cell.data(Velmaris::ReadOnlyRole).toBool())
+        return false;
+    const CCAPIBaseCommon::BaseProperty *property = propertyAt(cell).property;
+    if (!property)
+        return false;
+    const CCAPIBaseCommon::PropertyState &automatic = property->automaticState();
+    return property->value() != automatic.value || property->hasNoValue() != automatic.noValue;
+}
+
+void MainWindow::updateActions()
+{
+    m_toAutomatic->setEnabled(canSetToAutomatic());
+}
+
 void MainWindow::setSelectedToAutomatic()
 {
-    const QModelIndex selected = m_filter.mapToSource(m_view->currentIndex());
-    if (!selected.isValid())
+    if (!canSetToAutomatic())
         return;
-    const QModelIndex cell = selected.siblingAtColumn(PropertyViewFiller::valueColumn);
-    const CellProperty at = propertyAt(cell);
-    if (!at.property)
-        return;
+    const CellProperty at = propertyAt(currentValueCell());
     auto command = m_model.generateSetPropertyToAutoCommand(at.object->object, m_plan->layout, at.property);
     if (!command)
         return;
@@ -294,36 +364,12 @@ void MainWindow::setSelectedToAutomatic()
 
 void MainWindow::pushUndoable(const std::shared_ptr<Velmaris::CommandBase> &command, const CellProperty &at)
 {
-    m_undo.push(new UndoablePropertyCommand(command, [this, objectId = at.objectId, key = at.key] {
-        refresh(objectId, key);
+    m_undo.push(new UndoablePropertyCommand(command, [this, objectId = at.objectId, key = at.key](bool revisit) {
+        if (revisit)
+            showChange(objectId, key);
+        else
+            refresh(objectId, key);
     }));
-}
-
-bool MainWindow::saveTo(const QString &path)
-{
-    QString error;
-    if (savePlan(*m_plan, path, &error)) {
-        m_undo.setClean();
-        return true;
-    }
-    QMessageBox::critical(this, tr("Saving failed"), error);
-    return false;
-}
-
-void MainWindow::openPlan()
-{
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open plan"), {}, tr("Plans (*.json)"));
-    if (path.isEmpty())
-        return;
-    PlanError error;
-    std::unique_ptr<PlanDocument> plan = loadPlan(path, &error);
-    if (!plan) {
-        QMessageBox::critical(this, tr("Plan refused"), error.message());
-        return;
-    }
-    auto *window = new MainWindow(std::move(plan), nullptr, path);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
 }
 
 void MainWindow::showReport()
@@ -332,8 +378,14 @@ void MainWindow::showReport()
     if (!object)
         return;
     const QString title = QString::fromStdString(m_plan->labels.getLabel(object->owner.get()));
-    Velmaris::PdfViewer::showDocument(QStringLiteral("velmaris-report-%1.pdf").arg(object->id),
-                                      renderPropertyReport(m_model, title), this);
+    const QString name = QStringLiteral("velmaris-report-%1.pdf").arg(object->id);
+    const std::vector<ReportLine> lines = ObjectReport::lines(m_model, m_reference.get());
+    if (Velmaris::PdfViewer::showDocument(name, ObjectReport::render(lines, title), this))
+        return;
+    const QString path = Velmaris::PdfViewer::documentPath(name);
+    statusBar()->showMessage(QFile::exists(path) ? tr("Report written to %1").arg(QDir::toNativeSeparators(path))
+                                                 : tr("The report could not be written to %1")
+                                                       .arg(QDir::toNativeSeparators(path)));
 }
 
 QString MainWindow::dump() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/plan/PlanDocument.h"
+#include "app/ui/ObjectListModel.h"
 #include "app/ui/PropertyViewFiller.h"
 
 #include <velmaris/model/ProcPlanBaseQItemModel.h>
@@ -14,10 +15,14 @@
 class QAction;
 class QComboBox;
 class QLineEdit;
-class QListWidget;
+class QListView;
+class QSettings;
+class QSplitter;
 class QTreeView;
 
 namespace VelmarisEditor {
+
+class RecentFiles;
 
 // Display currencies: stored prices are in US dollars and shown multiplied by the rate.
 struct Currency
@@ -28,39 +33,78 @@ struct Currency
 extern const Currency s_currencies[3];
 
 // The editor: the plan's objects on the left, the chosen object's properties on the right,
-// every edit an undoable command.
+// every edit an undoable command. The window holds one plan at a time, as a document: its
+// title names the file and marks unsaved changes, and nothing unsaved is dropped without asking.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
+    // An empty path stands for a plan not yet saved anywhere.
     MainWindow(std::unique_ptr<PlanDocument> plan, std::unique_ptr<PlanDocument> reference, QString planPath);
     ~MainWindow() override;
 
+    // Restores the window, its settings and the recent files from the settings and writes them
+    // back from now on; a window never given settings remembers nothing.
+    void useSettings(QSettings *settings);
+
     bool selectObject(int objectId);
+    // The code in any case; false for an unknown one.
     bool setCurrency(const QString &code);
     void setCompareWithReference(bool compare);
     void setShowAllProperties(bool showAll);
     void setFilterText(const QString &text);
-    // Saves to the path; false with a message box when that fails.
+
+    // Saves to the path, which becomes the plan's file; false with a message box when that fails.
     bool saveTo(const QString &path);
+    // Saves to the plan's file, or asks for one; false when not saved.
+    bool save();
+    // Asks Save, Discard or Cancel when the plan has unsaved changes; true when it may go
+    // (saved or discarded, or nothing to save).
+    bool mayDropPlan();
+    // Replace the plan after mayDropPlan; false when cancelled or refused (with a message box).
+    bool openPlan(const QString &path);
+    bool newPlan();
+    // Loads the plan to compare with and turns the comparison on; false when refused.
+    bool openReference(const QString &path);
+    // A PDF of the shown object's properties in the desktop's viewer, or where it was written.
+    void showReport();
 
     QTreeView *propertyView() const { return m_view; }
+    QListView *objectList() const { return m_objects; }
     Velmaris::ProcPlanBaseQItemModel &propertyModel() { return m_model; }
     QSortFilterProxyModel &filterModel() { return m_filter; }
     QUndoStack &undoStack() { return m_undo; }
     PlanDocument &plan() { return *m_plan; }
+    PlanDocument *reference() const { return m_reference.get(); }
+    const QString &planPath() const { return m_planPath; }
+    QAction *compareAction() const { return m_compare; }
+    QAction *toAutomaticAction() const { return m_toAutomatic; }
+    RecentFiles &recentFiles() const { return *m_recent; }
     // Properties of the shown object as text (for --dump).
     QString dump() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildUi();
     void buildMenus();
+    void fitToScreen();
+    void saveSettings();
+    void replacePlan(std::unique_ptr<PlanDocument> plan, const QString &path);
+    void updateTitle();
+    void updateCompareAction();
+    void updateActions();
     void refill();
     void refresh(int objectId, const std::string &key);
+    // Shows an undone or redone change: its object, and its row as the current one.
+    void showChange(int objectId, const std::string &key);
     void commitEdit(const QModelIndex &cell);
+    bool canSetToAutomatic() const;
     void setSelectedToAutomatic();
-    void showReport();
-    void openPlan();
+    void openFromDialog();
+    void openReferenceFromDialog();
+    bool saveAs();
     const PlanObject *currentObject() const;
     // The plan object and property a value cell shows; nulls when the cell shows none.
     struct CellProperty
@@ -71,25 +115,34 @@ private:
         std::string key;
     };
     CellProperty propertyAt(const QModelIndex &cell) const;
+    // The model's value cell of the view's current row; invalid on a category row.
+    QModelIndex currentValueCell() const;
     // Executes the command on the undo stack; undo and redo refresh the property's row.
     void pushUndoable(const std::shared_ptr<Velmaris::CommandBase> &command, const CellProperty &at);
 
     std::unique_ptr<PlanDocument> m_plan;
     std::unique_ptr<PlanDocument> m_reference;
     QString m_planPath;
+    // Plans opened later show their labels in the language of the first.
+    std::string m_language;
     Velmaris::ProcPlanBaseQItemModel m_model;
     PropertyViewFiller m_filler;
     QSortFilterProxyModel m_filter;
+    ObjectListModel m_objectList;
     QUndoStack m_undo;
+    QSettings *m_settings = nullptr;
     int m_objectId = -1;
     bool m_filling = false;
 
-    QListWidget *m_objects = nullptr;
+    QListView *m_objects = nullptr;
     QTreeView *m_view = nullptr;
+    QSplitter *m_splitter = nullptr;
     QLineEdit *m_filterEdit = nullptr;
     QComboBox *m_currency = nullptr;
     QAction *m_compare = nullptr;
     QAction *m_showAll = nullptr;
+    QAction *m_toAutomatic = nullptr;
+    RecentFiles *m_recent = nullptr;
 };
 
 } // namespace VelmarisEditor

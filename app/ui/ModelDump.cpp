@@ -11,6 +11,9 @@
 
 namespace VelmarisEditor {
 
+namespace {
+
+// The state flags of a value cell in short words ("changed, attention"); empty for none.
 QString stateFlagWords(int flags)
 {
     QStringList words;
@@ -22,6 +25,8 @@ QString stateFlagWords(int flags)
         words << QStringLiteral("reference-mismatch");
     return words.join(QStringLiteral(", "));
 }
+
+} // namespace
 
 QString dumpPropertyTree(const QAbstractItemModel &model)
 {

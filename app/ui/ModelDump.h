@@ -10,7 +10,4 @@ namespace VelmarisEditor {
 // the shown value, its state flags in words and whether it is read-only.
 QString dumpPropertyTree(const QAbstractItemModel &model);
 
-// The state flags of a value cell in words ("changed, attention"); empty for none.
-QString stateFlagWords(int flags);
-
 } // namespace VelmarisEditor

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "app/plan/PlanDocument.h"
+
 #include <QModelIndex>
 
 #include <string>
+#include <unordered_map>
 
 namespace Velmaris {
 class ProcPlanBaseQItemModel;
@@ -10,36 +13,41 @@ class ProcPlanBaseQItemModel;
 
 namespace VelmarisEditor {
 
-class PlanDocument;
-struct PlanObject;
-
 // Fills a property model with one object of a plan the way a host does: the visible
 // properties in display order, a category row for each, a label and a value cell per row.
+// Every step finds its property, reference and row by key without a search, so that a fill
+// grows with the number of rows and no faster.
 class PropertyViewFiller
 {
 public:
     static constexpr int labelColumn = 0;
     static constexpr int valueColumn = 1;
 
-    PropertyViewFiller(Velmaris::ProcPlanBaseQItemModel &model, PlanDocument &plan);
+    explicit PropertyViewFiller(Velmaris::ProcPlanBaseQItemModel &model);
 
+    // The plan whose labels and controller fill the rows; it must outlive its use here.
+    void setPlan(PlanDocument *plan);
     void setReference(const PlanDocument *reference) { m_reference = reference; }
 
     // Replaces the model's rows by the object's properties.
     void fill(const PlanObject &object);
+    // Removes every row, for a plan without objects.
+    void clear();
     // Brings one property's row up to date with the property; false when it is not shown.
     bool refresh(const PlanObject &object, const std::string &key);
 
-    // The value cell of a property, or an invalid index.
+    // The value cell of a property of the last fill, or an invalid index.
     QModelIndex valueCell(const std::string &key) const;
 
 private:
-    void fillRow(const PlanObject &object, const QModelIndex &labelCell, const QModelIndex &valueCell,
-                 const std::string &key);
+    void fillRow(const PlanObject &object, const PropertyContainer &container, const QModelIndex &labelCell,
+                 const QModelIndex &valueCell);
 
     Velmaris::ProcPlanBaseQItemModel &m_model;
-    PlanDocument &m_plan;
+    PlanDocument *m_plan = nullptr;
     const PlanDocument *m_reference = nullptr;
+    // Where the last fill put each property: category row and row beneath it.
+    std::unordered_map<std::string, std::pair<int, int>> m_rows;
 };
 
 } // namespace VelmarisEditor

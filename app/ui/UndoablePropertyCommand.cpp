@@ -7,26 +7,27 @@
 namespace VelmarisEditor {
 
 UndoablePropertyCommand::UndoablePropertyCommand(std::shared_ptr<Velmaris::CommandBase> command,
-                                                 std::function<void()> refresh)
+                                                 Show show)
     : m_command(std::move(command))
-    , m_refresh(std::move(refresh))
+    , m_show(std::move(show))
 {
     setText(QString::fromStdString(m_command->getDescription()));
 }
 
 void UndoablePropertyCommand::redo()
 {
-    const bool done = m_executed ? m_command->redo() : m_command->execute();
-    if (!m_executed && !done)
+    const bool revisit = m_executed;
+    const bool done = revisit ? m_command->redo() : m_command->execute();
+    if (!revisit && !done)
         setObsolete(true);
     m_executed = true;
-    m_refresh();
+    m_show(revisit);
 }
 
 void UndoablePropertyCommand::undo()
 {
     m_command->undo();
-    m_refresh();
+    m_show(true);
 }
 
 } // namespace VelmarisEditor

@@ -5,10 +5,12 @@
 
 EditorRun runEditor(const QStringList &arguments)
 {
-    // Without a runtime folder Qt warns on stderr, which would hide whether a refusal is one line.
+    // Without a runtime folder Qt warns on stderr, which would hide whether a refusal is one line;
+    // the configuration folder keeps the user's settings out of reach.
     static const QTemporaryDir runtime;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), runtime.path());
     QProcess editor;
     editor.setProcessEnvironment(environment);
     editor.start(QStringLiteral(VELMARIS_EDITOR_BINARY), arguments);

@@ -1,7 +1,10 @@
 #include "EditorRun.h"
+#include "support/ModalBoxes.h"
 
 #include "app/plan/PlanFile.h"
+#include "app/report/ObjectReport.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/RecentFiles.h"
 
 #include <velmaris/widgets/PropertyItemDelegate.h>
 
@@ -15,12 +18,18 @@
 #include <QDoubleSpinBox>
 #include <QImage>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
+#include <QScreen>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
 
 using namespace VelmarisEditor;
+
+Q_DECLARE_METATYPE(QMessageBox::StandardButton)
 
 namespace {
 
@@ -84,7 +93,8 @@ private slots:
         QCOMPARE(viewCell(window, "OP_Note").data(Qt::DisplayRole).toString(), QStringLiteral("a[b]"));
         QVERIFY(!viewCell(window, "OP_Hidden").isValid());
 
-        QVERIFY(window.setCurrency(QStringLiteral("CHF")));
+        QVERIFY(window.setCurrency(QStringLiteral("chf")));
+        QCOMPARE(window.findChild<QComboBox *>()->currentText(), QStringLiteral("CHF"));
         QCOMPARE(viewCell(window, "OP_Rate").data(Qt::EditRole).toDouble(), 95.0);
         QVERIFY(!window.setCurrency(QStringLiteral("XYZ")));
 
@@ -101,6 +111,11 @@ private slots:
         QVERIFY(window.selectObject(20));
         QCOMPARE(propertyRows(window), 0);
         QVERIFY(!window.selectObject(99));
+        // Selected from code, the object is filled once, though the list announces it too.
+        QSignalSpy filled(&window.propertyModel(), &Velmaris::ProcPlanBaseQItemModel::sigPropGotModified);
+        QVERIFY(window.selectObject(10));
+        QCOMPARE(filled.count(), 5);
+        QCOMPARE(window.objectList()->currentIndex().row(), 0);
     }
 
     void editing_with_undo()
@@ -138,9 +153,7 @@ private slots:
 
         // Set to automatic returns to the plan's value.
         window.propertyView()->setCurrentIndex(viewCell(window, "OP_Rate"));
-        const QList<QAction *> actions = window.propertyView()->actions();
-        QCOMPARE(actions.size(), 1);
-        actions.front()->trigger();
+        window.toAutomaticAction()->trigger();
         QCOMPARE(rate->getDoubleValue(), 100.0);
         QVERIFY(!rate->isModified());
         QCOMPARE(window.undoStack().index(), 2);
@@ -178,7 +191,7 @@ private slots:
 
         const auto [deEnded, deCode, deOut, deErr] =
             runEditor({QStringLiteral("--plan"), good, QStringLiteral("--dump"), QStringLiteral("--lang"), QStringLiteral("de"),
-                       QStringLiteral("--currency"), QStringLiteral("CHF")});
+                       QStringLiteral("--currency"), QStringLiteral("chf")});
         QCOMPARE(deCode, 0);
         QVERIFY2(deOut.contains(QStringLiteral("  Satz = 95")), qPrintable(deOut + deErr));
 
@@ -200,13 +213,184 @@ private slots:
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.findChild<QListWidget *>()->setFocus();
+        window.objectList()->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), window.propertyView());
         // The first value cell, not the category row above it.
         QCOMPARE(window.propertyView()->currentIndex(), viewCell(window, "OP_Rate"));
+    }
+
+    void set_to_automatic_data()
+    {
+        QTest::addColumn<QString>("key"); // none: the category row
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("changed value") << QStringLiteral("OP_Rate") << true << true;
+        QTest::newRow("automatic value") << QStringLiteral("OP_Rate") << false << false;
+        QTest::newRow("read-only, not automatic") << QStringLiteral("OP_Count") << false << false;
+        QTest::newRow("category row") << QString() << true << false;
+    }
+
+    void set_to_automatic()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, edited);
+        QFETCH(bool, offered);
+        MainWindow window(samplePlan(), nullptr, QString());
+        if (edited)
+            editThroughDelegate<QDoubleSpinBox>(window, "OP_Rate", [](QDoubleSpinBox &spin) { spin.setValue(120.0); });
+        window.propertyView()->setCurrentIndex(key.isEmpty() ? window.filterModel().index(0, 0)
+                                                             : viewCell(window, key.toStdString()));
+        QCOMPARE(window.toAutomaticAction()->isEnabled(), offered);
+        const int commands = window.undoStack().count();
+        window.toAutomaticAction()->trigger();
+        QCOMPARE(window.undoStack().count(), commands + int(offered));
+        QVERIFY(!window.toAutomaticAction()->isEnabled());
+        // Back to automatic, the rate is no longer marked as modified.
+        QCOMPARE(viewCell(window, "OP_Rate").siblingAtColumn(0).data(Velmaris::MarkedLabelRole).toBool(), edited && !offered);
+    }
+
+    void undo_and_redo_show_the_change()
+    {
+        MainWindow window(samplePlan(), nullptr, QString());
+        editThroughDelegate<QDoubleSpinBox>(window, "OP_Rate", [](QDoubleSpinBox &spin) { spin.setValue(120.0); });
+        for (const double shown : {100.0, 120.0}) {
+            window.selectObject(20);
+            window.setFilterText(QStringLiteral("coolant"));
+            QSignalSpy filled(&window.propertyModel(), &Velmaris::ProcPlanBaseQItemModel::sigPropGotModified);
+            shown == 100.0 ? window.undoStack().undo() : window.undoStack().redo();
+            QCOMPARE(filled.count(), 5); // one fill, and the row is up to date
+            QCOMPARE(window.objectList()->currentIndex().data(ObjectListModel::idRole).toInt(), 10);
+            QCOMPARE(window.propertyView()->currentIndex(), viewCell(window, "OP_Rate"));
+            QCOMPARE(viewCell(window, "OP_Rate").data(Qt::EditRole).toDouble(), shown);
+        }
+    }
+
+    void labels_fall_back_to_keys()
+    {
+        PlanError error;
+        auto plan = parsePlan(R"({"format": "velmaris-plan", "version": 1, "objects": [{"id": 1, "kind": "tool",
+            "type": "OBJ_Tool", "properties": [{"key": "P_Mat", "category": "CAT_Main", "kind": "enum",
+            "values": ["MAT_A", "MAT_B"], "value": "MAT_B"}]}]})", QStringLiteral("plan"), &error);
+        QVERIFY2(plan, qPrintable(error.message()));
+        MainWindow window(std::move(plan), nullptr, QString());
+        QCOMPARE(window.objectList()->model()->index(0, 0).data().toString(), QStringLiteral("OBJ_Tool"));
+        QCOMPARE(window.dump(), QStringLiteral("CAT_Main\n  P_Mat = MAT_B\n"));
+        QCOMPARE(viewCell(window, "P_Mat").data(Velmaris::EnumLabelsRole).toStringList(),
+                 QStringList({QStringLiteral("MAT_A"), QStringLiteral("MAT_B")}));
+    }
+
+    void unsaved_changes_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        for (const char *step : {"close", "open", "new"}) {
+            QTest::addRow("%s, save", step) << QString::fromLatin1(step) << QMessageBox::Save;
+            QTest::addRow("%s, discard", step) << QString::fromLatin1(step) << QMessageBox::Discard;
+            QTest::addRow("%s, cancel", step) << QString::fromLatin1(step) << QMessageBox::Cancel;
+        }
+    }
+
+    void unsaved_changes()
+    {
+        QFETCH(QString, step);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("plan.json"));
+        const QString other = dir.filePath(QStringLiteral("other.json"));
+        QVERIFY(QFile::copy(s_plan, path) && QFile::copy(s_plan, other));
+        MainWindow window(samplePlan(), nullptr, path);
+        QCOMPARE(window.windowTitle(), QStringLiteral("plan.json[*] - Velmaris process plan editor"));
+        QVERIFY(!window.isWindowModified());
+        editThroughDelegate<QDoubleSpinBox>(window, "OP_Rate", [](QDoubleSpinBox &spin) { spin.setValue(120.0); });
+        QVERIFY(window.isWindowModified());
+        ModalBoxes boxes(answer);
+        const bool went = step == QLatin1String("close") ? window.close()
+                          : step == QLatin1String("open") ? window.openPlan(other)
+                                                          : window.newPlan();
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        QCOMPARE(boxes.shown.front().title, QStringLiteral("Unsaved changes"));
+        QCOMPARE(went, answer != QMessageBox::Cancel);
+        const bool dropped = answer == QMessageBox::Discard && step == QLatin1String("close");
+        QCOMPARE(window.isWindowModified(), answer == QMessageBox::Cancel || dropped);
+        PlanError error;
+        const auto saved = loadPlan(path, &error);
+        QCOMPARE(std::get<double>(saved->property(10, "OP_Rate")->value()), answer == QMessageBox::Save ? 120.0 : 100.0);
+        const QString expectedPath = !went || step == QLatin1String("close") ? path
+                                     : step == QLatin1String("open")        ? other
+                                                                            : QString();
+        QCOMPARE(window.planPath(), expectedPath);
+    }
+
+    void reference_recent_files_and_settings()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("plan.json"));
+        QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        QByteArray splitter;
+        {
+            MainWindow window(samplePlan(), nullptr, QString());
+            window.useSettings(&settings);
+            QVERIFY(!window.compareAction()->isEnabled());
+            QVERIFY(window.compareAction()->toolTip().contains(QStringLiteral("Open reference plan")));
+            QVERIFY(window.openReference(s_plan));
+            QVERIFY(window.compareAction()->isEnabled() && window.compareAction()->isChecked());
+            window.compareAction()->trigger();
+            QVERIFY(!window.propertyModel().referenceComparisonEnabled());
+            window.compareAction()->trigger();
+            QVERIFY(window.saveTo(path));
+            QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Saved to ") + QDir::toNativeSeparators(path));
+            QVERIFY(window.setCurrency(QStringLiteral("USD")));
+            window.setShowAllProperties(true);
+            window.findChild<QSplitter *>()->setSizes({150, 650});
+            splitter = window.findChild<QSplitter *>()->saveState();
+            QVERIFY(window.close());
+        }
+        MainWindow window(samplePlan(), samplePlan(), QString());
+        window.useSettings(&settings);
+        QCOMPARE(window.findChild<QComboBox *>()->currentText(), QStringLiteral("USD"));
+        QVERIFY(window.compareAction()->isChecked());
+        QVERIFY(Velmaris::ProcPlanBaseQItemModel::getShowAllProperties());
+        QCOMPARE(window.findChild<QSplitter *>()->saveState(), splitter);
+        QCOMPARE(window.recentFiles().paths(), QStringList{path});
+        window.setShowAllProperties(false);
+    }
+
+    void report_in_words()
+    {
+        auto reference = samplePlan();
+        reference->property(10, "OP_Rate")->assign(90.0);
+        MainWindow window(samplePlan(), std::move(reference), QString());
+        window.setCompareWithReference(true);
+        editThroughDelegate<QComboBox>(window, "OP_Mat", [](QComboBox &combo) { combo.setCurrentText(QStringLiteral("Aluminium")); });
+        QStringList lines;
+        for (const ReportLine &line : ObjectReport::lines(window.propertyModel(), window.reference()))
+            lines << (line.heading ? QStringLiteral("# ") : QString()) + line.text;
+        QCOMPARE(lines, QStringList({QStringLiteral("# Cost"),
+                                     QStringLiteral("Rate: 100.00 EUR  (the reference plan has 90.00 EUR)"),
+                                     QStringLiteral("Count: 3  (read-only)"),
+                                     QStringLiteral("Material: Aluminium  (changed by the user; the reference plan has Steel)"),
+                                     QStringLiteral("Coolant: No"),
+                                     QStringLiteral("Note: a[b]")}));
+        // Offscreen no viewer opens the report: the status bar says where it lies.
+        QTemporaryDir temp;
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        ModalBoxes boxes;
+        window.showReport();
+        QCOMPARE(window.statusBar()->currentMessage(),
+                 QStringLiteral("Report written to ") + QDir::toNativeSeparators(temp.filePath(QStringLiteral("velmaris-report-10.pdf"))));
+    }
+
+    void layout_fits_the_screen()
+    {
+        MainWindow window(samplePlan(), nullptr, QString());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
+        window.findChild<QSplitter *>()->setSizes({5000, 0});
+        QVERIFY(window.propertyView()->width() >= 300);
     }
 };
 

@@ -89,8 +89,8 @@ using State = std::tuple<int, std::string, std::string, int, PropertyValue, Prop
 std::vector<State> states(const PlanDocument &plan)
 {
     std::vector<State> all;
-    for (const PlanObject &object : plan.objects) {
-        for (const auto &container : object.properties) {
+    for (const PlanObject &object : plan.objects()) {
+        for (const auto &container : object.properties()) {
             const BaseProperty &p = *container->getProperty();
             const int flags = p.hasNoValue() | p.isModified() << 1 | p.isPropertyVisible() << 2 | p.isRangeApplied() << 3;
             all.emplace_back(object.id, object.owner->getName(), p.getLabelKey()->getStringKey(), p.getPropertyType(),

@@ -8,8 +8,9 @@
 
 #include <vector>
 
-// While it lives, every modal message box that opens is recorded and closed with OK, the way
-// a user would answer it; the code under test runs its real modal loop.
+// While it lives, every modal message box that opens is recorded and answered with the given
+// button (OK unless told otherwise, and OK where the box has no such button), the way a user
+// would answer it; the code under test runs its real modal loop.
 class ModalBoxes : public QObject
 {
 public:
@@ -24,7 +25,8 @@ public:
         QWidget *parent;
     };
 
-    ModalBoxes()
+    explicit ModalBoxes(QMessageBox::StandardButton answer = QMessageBox::Ok)
+        : m_answer(answer)
     {
         connect(&m_poll, &QTimer::timeout, this, &ModalBoxes::answer);
         m_poll.start(1);
@@ -42,8 +44,9 @@ private:
         shown.push_back({box->windowTitle(), box->text(), box->icon(), box->windowFlags(),
                          box->defaultButton() == static_cast<QAbstractButton *>(box->button(QMessageBox::Ok)), label && label->openExternalLinks(),
                          box->parentWidget()});
-        box->button(QMessageBox::Ok)->click();
+        (box->button(m_answer) ? box->button(m_answer) : box->button(QMessageBox::Ok))->click();
     }
 
+    QMessageBox::StandardButton m_answer;
     QTimer m_poll;
 };

@@ -54,7 +54,8 @@ void PdfViewerTest::opens_the_written_file_or_nothing()
     QVERIFY(QString::fromStdString(FileName::getSystemTempDirectoryPath().toString()).startsWith(m_temp.path()));
     ModalBoxes boxes;
     DesktopStandIn desktop;
-    PdfViewer::showDocument(QStringLiteral("report.pdf"), m_pdf, nullptr);
+    QVERIFY(PdfViewer::showDocument(QStringLiteral("report.pdf"), m_pdf, nullptr));
+    QCOMPARE(PdfViewer::documentPath(QStringLiteral("report.pdf")), tempFile(QStringLiteral("report.pdf")));
     QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(tempFile(QStringLiteral("report.pdf")))});
     QFile written(tempFile(QStringLiteral("report.pdf")));
     QVERIFY(written.open(QIODevice::ReadOnly));
@@ -67,8 +68,8 @@ void PdfViewerTest::opens_the_written_file_or_nothing()
     QVERIFY(QFile::exists(tempFile(QStringLiteral("sub/inner.pdf"))));
 
     // Nothing to show, or no place to write it: nothing written, opened or reported.
-    PdfViewer::showDocument(QStringLiteral("empty.pdf"), {}, nullptr);
-    PdfViewer::showDocument(QStringLiteral("missing-dir/x.pdf"), m_pdf, nullptr);
+    QVERIFY(!PdfViewer::showDocument(QStringLiteral("empty.pdf"), {}, nullptr));
+    QVERIFY(!PdfViewer::showDocument(QStringLiteral("missing-dir/x.pdf"), m_pdf, nullptr));
     QVERIFY(!QFile::exists(tempFile(QStringLiteral("empty.pdf"))));
     QCOMPARE(desktop.opened.size(), 2);
     QVERIFY(boxes.shown.empty());
@@ -79,7 +80,7 @@ void PdfViewerTest::reports_a_missing_viewer()
     // The offscreen platform opens no document by itself: without a handler opening fails.
     ModalBoxes boxes;
     QWidget parent;
-    PdfViewer::showDocument(QStringLiteral("plan.pdf"), m_pdf, &parent);
+    QVERIFY(!PdfViewer::showDocument(QStringLiteral("plan.pdf"), m_pdf, &parent));
     QVERIFY(QFile::exists(tempFile(QStringLiteral("plan.pdf")))); // left in place
     QCOMPARE(boxes.shown.size(), std::size_t(1));
     const ModalBoxes::Shown &box = boxes.shown.front();

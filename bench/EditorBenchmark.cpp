@@ -1,0 +1,160 @@
+// The editor's own costs as a plan grows: filling the property view with one large object, and
+// loading, listing and closing a plan of many objects; each is timed at two sizes in the same
+// binary and the summary prints the per-row and per-object ratios.
+#include "bench/RatioReporter.h"
+
+#include "app/plan/PlanFile.h"
+#include "app/ui/MainWindow.h"
+
+#include <QApplication>
+#include <QByteArray>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+using namespace VelmarisEditor;
+
+namespace {
+
+constexpr int categoryCount = 10;
+
+// One property description of a realistic mix: numbers with units (a third of them prices),
+// integers, enumerations, texts and booleans, spread over the categories.
+void appendProperty(std::string &json, int i)
+{
+    const std::string key = "P_" + std::to_string(i);
+    json += R"({"key":")" + key + R"(","category":"CAT_)" + std::to_string(i % categoryCount)
+            + R"(","position":)" + std::to_string(i) + ',';
+    switch (i % 10) {
+    case 0:
+    case 1:
+        json += R"("kind":"double","unit":"usd","min":0,"max":5000,"value":)" + std::to_string(10 + i % 977);
+        break;
+    case 2:
+    case 3:
+    case 4:
+        json += R"("kind":"double","unit":"mm","min":0,"max":100,"value":)" + std::to_string(i % 97) + ".5";
+        break;
+    case 5:
+        json += R"("kind":"integer","min":0,"max":1000000,"value":)" + std::to_string(i % 1000);
+        break;
+    case 6:
+    case 7:
+        json += R"("kind":"enum","values":["MAT_Steel","MAT_Alu","MAT_Ti"],"value":"MAT_Alu")";
+        break;
+    case 8:
+        json += R"("kind":"string","value":"Part )" + std::to_string(i) + '"';
+        break;
+    default:
+        json += R"("kind":"boolean","value":)" + std::string(i % 3 ? "true" : "false");
+        break;
+    }
+    json += '}';
+}
+
+// A plan whose objects hold the given numbers of properties, labelled in English.
+QByteArray planJson(const std::vector<int> &propertyCounts)
+{
+    int mostProperties = 0;
+    for (int count : propertyCounts)
+        mostProperties = std::max(mostProperties, count);
+    std::string json = R"({"format":"velmaris-plan","version":1,"labels":{"en":{)";
+    json += R"("MAT_Steel":"Steel","MAT_Alu":"Aluminium","MAT_Ti":"Titanium","OBJ_Milling":"Milling")";
+    for (int c = 0; c < categoryCount; ++c)
+        json += R"(,"CAT_)" + std::to_string(c) + R"(":"Category )" + std::to_string(c) + '"';
+    for (int i = 0; i < mostProperties; ++i)
+        json += R"(,"P_)" + std::to_string(i) + R"(":"Property number )" + std::to_string(i) + '"';
+    json += R"(}},"objects":[)";
+    for (std::size_t o = 0; o < propertyCounts.size(); ++o) {
+        json += (o ? ",{" : "{") + std::string(R"("id":)") + std::to_string(o + 1)
+                + R"(,"kind":"operation","type":"OBJ_Milling","name":"Operation )" + std::to_string(o + 1)
+                + R"(","properties":[)";
+        for (int p = 0; p < propertyCounts[o]; ++p) {
+            if (p)
+                json += ',';
+            appendProperty(json, p);
+        }
+        json += "]}";
+    }
+    json += "]}";
+    return QByteArray::fromStdString(json);
+}
+
+std::unique_ptr<PlanDocument> parsed(const QByteArray &json)
+{
+    PlanError error;
+    auto plan = parsePlan(json, QStringLiteral("benchmark plan"), &error);
+    if (!plan)
+        qFatal("%s", qPrintable(error.message()));
+    return plan;
+}
+
+// The shown editor switches from a one-property object to one with n properties and back, with
+// the reference comparison on; per property row.
+void BM_EditorFill(benchmark::State &state)
+{
+    const int n = static_cast<int>(state.range(0));
+    const QByteArray json = planJson({1, n});
+    MainWindow window(parsed(json), parsed(json), QString());
+    window.setCompareWithReference(true);
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        window.selectObject(2);
+        QApplication::processEvents();
+        window.selectObject(1);
+        QApplication::processEvents();
+    }
+    state.counters["items"] = n;
+}
+
+// A plan of n objects read, listed in a shown editor and closed again; per object.
+void BM_PlanLifecycle(benchmark::State &state)
+{
+    const int n = static_cast<int>(state.range(0));
+    const QByteArray json = planJson(std::vector<int>(static_cast<std::size_t>(n), 2));
+    for (auto _ : state) {
+        auto window = std::make_unique<MainWindow>(parsed(json), nullptr, QString());
+        window->show();
+        QApplication::processEvents();
+        window.reset();
+        QApplication::processEvents();
+    }
+    state.counters["items"] = n;
+}
+
+// Each size does the same number of rows or objects per repetition, so that both sides of a
+// ratio run equally long and meet the rest of the machine's load alike.
+constexpr int repetitions = 3;
+constexpr int smallRuns = 100;
+BENCHMARK(BM_EditorFill)->Arg(1000)->Iterations(smallRuns)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
+BENCHMARK(BM_EditorFill)->Arg(1000 * smallRuns)->Iterations(1)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
+BENCHMARK(BM_PlanLifecycle)->Arg(3000)->Iterations(smallRuns)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
+BENCHMARK(BM_PlanLifecycle)->Arg(3000 * smallRuns)->Iterations(1)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    application.setProperty("vlFont", QStringLiteral("DejaVu Sans"));
+    application.setProperty("vlFontSize", 10);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    const auto ratio = [&](const char *name, const std::string &large, const std::string &small) {
+        const std::string repeated = "/repeats:" + std::to_string(repetitions);
+        const auto a = reporter.secondsPerItem(large + "/iterations:1" + repeated);
+        const auto b = reporter.secondsPerItem(small + "/iterations:" + std::to_string(smallRuns) + repeated);
+        if (a && b)
+            std::printf("%s: %.2f\n", name, *a / *b);
+    };
+    ratio("editor/fill", "BM_EditorFill/100000", "BM_EditorFill/1000");
+    ratio("editor/plan", "BM_PlanLifecycle/300000", "BM_PlanLifecycle/3000");
+    return 0;
+}
