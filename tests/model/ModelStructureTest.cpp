@@ -100,43 +100,6 @@ private slots:
         QCOMPARE(modified.count(), 0);
     }
 
-    void category_rows_follow_host_changes()
-    {
-        Categories c;
-        for (const char *key : {"A", "B", "C"})
-            c.row(key);
-        c.model.item(1)->appendRow({new QStandardItem, new QStandardItem});
-        QCOMPARE(c.row("B"), 1);
-
-        // Rows removed, inserted and moved (taken and put back) by the host.
-        c.model.removeRow(0);
-        QCOMPARE(c.row("B"), 0);
-        QCOMPARE(c.row("C"), 1);
-        c.model.insertRow(0, new QStandardItem(QStringLiteral("host row")));
-        QCOMPARE(c.row("B"), 1);
-        c.model.insertRow(0, c.model.takeRow(2));
-        QCOMPARE(c.row("C"), 0);
-        QCOMPARE(c.row("B"), 2);
-
-        // A duplicate key written by the host: the last row with the key wins.
-        auto *duplicate = new QStandardItem;
-        duplicate->setData(QStringLiteral("C"), ProcPlanBaseQItemModel::s_tsKeyRole);
-        c.model.appendRow(duplicate);
-        QCOMPARE(c.row("C"), c.model.rowCount() - 1);
-
-        // A key changed in place; a column inserted in front of the keys.
-        c.model.setData(c.model.index(0, 0), QStringLiteral("renamed"), ProcPlanBaseQItemModel::s_tsKeyRole);
-        QCOMPARE(c.row("renamed"), 0);
-        const int rows = c.model.rowCount();
-        c.model.insertColumn(0);
-        QCOMPARE(c.row("renamed"), rows);
-
-        c.model.clear();
-        QCOMPARE(c.row("renamed"), 0);
-        QCOMPARE(c.model.rowCount(), 1);
-        QCOMPARE(c.model.getPropertyKeyAtIndex(QModelIndex()), std::string());
-    }
-
     void category_rows_follow_unannounced_changes_data()
     {
         QTest::addColumn<HostChange>("change");
@@ -166,6 +129,15 @@ private slots:
         const auto replaceRow = [](int row) {
             return HostChange([row](QStandardItemModel &m) { m.setItem(row, keyed("A")); });
         };
+        const HostChange column = [](QStandardItemModel &m) { m.insertColumn(0); };
+        const HostChange clear = [](QStandardItemModel &m) { m.clear(); };
+        QTest::newRow("insert: row shifts") << insert << false << "C" << 3;
+        QTest::newRow("removal: last key") << remove << false << "C" << 1;
+        QTest::newRow("move") << move << false << "C" << 0;
+        QTest::newRow("append: duplicate wins") << duplicate << false << "A" << 4;
+        QTest::newRow("rename: new key") << renameRow(0) << false << "X" << 0;
+        QTest::newRow("column in front of the keys") << column << false << "A" << -1;
+        QTest::newRow("cleared") << clear << false << "A" << -1;
         QTest::newRow("read: new key found") << read << false << "X" << 1;
         QTest::newRow("read: old key gone") << read << false << "B" << -1;
         QTest::newRow("blocked insert: row shifts") << insert << true << "C" << 3;
@@ -196,6 +168,7 @@ private slots:
         ProcPlanBaseQItemModel model; // no tester: it would object to the unannounced changes
         for (const char *existing : {"A", "B", "C"})
             model.categoryIndex(existing, {});
+        model.item(1)->appendRow({new QStandardItem, new QStandardItem}); // rows below are no category
         model.appendRow(keyed("H"));
         model.categoryIndex("H", {});
         model.blockSignals(blocked);
@@ -269,6 +242,7 @@ private slots:
         QCOMPARE(c.model.getPropertyParentIdAtIndex(cell), 0);
         c.model.generateLabelQitem(&db, &labelKey, QModelIndex(), true);
         QCOMPARE(c.model.rowCount(), 1);
+        QCOMPARE(c.model.getPropertyKeyAtIndex(QModelIndex()), std::string());
     }
 
     void label_cell_translated()
