@@ -1,5 +1,6 @@
 #include "bench/RatioReporter.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <unistd.h>
@@ -18,16 +19,29 @@ void RatioReporter::ReportRuns(const std::vector<Run> &runs)
         const auto items = run.counters.find("items");
         const double seconds = run.real_accumulated_time / static_cast<double>(run.iterations);
         const double count = items == run.counters.end() ? 1.0 : items->second.value;
-        const auto [entry, first] = m_secondsPerItem.emplace(run.benchmark_name(), seconds / count);
-        if (!first && seconds / count < entry->second)
-            entry->second = seconds / count;
+        const std::string name = run.benchmark_name();
+        m_secondsPerItem[name.substr(0, name.find("/repeats:"))].push_back(seconds / count);
     }
 }
 
-std::optional<double> RatioReporter::secondsPerItem(const std::string &name) const
+std::optional<double> RatioReporter::medianSecondsPerItem(const std::string &name) const
 {
     const auto found = m_secondsPerItem.find(name);
     if (found == m_secondsPerItem.end())
         return std::nullopt;
-    return found->second;
+    std::vector<double> times = found->second;
+    const auto middle = times.begin() + static_cast<std::ptrdiff_t>(times.size() / 2);
+    std::nth_element(times.begin(), middle, times.end());
+    return *middle;
+}
+
+void RatioReporter::printRatio(const char *name, const std::string &measured, const std::string &baseline) const
+{
+    const auto a = medianSecondsPerItem(measured);
+    const auto b = medianSecondsPerItem(baseline);
+    if (!a || !b)
+        return;
+    std::printf("# %s = %s %.3g us / %s %.3g us (medians per item)\n", name, measured.c_str(), *a * 1e6,
+                baseline.c_str(), *b * 1e6);
+    std::printf("%s: %.2f\n", name, *a / *b);
 }

@@ -5,10 +5,10 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
-// Prints every run as the console reporter does and remembers its best time per item over
-// the repetitions, so that ratios between runs of one binary can be printed at the end. The
-// best is taken because interference from the rest of the machine only ever adds time.
+// Prints every run as the console reporter does and remembers its time per item over the
+// repetitions, so that ratios between runs of one binary can be printed at the end.
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -18,10 +18,15 @@ public:
 
     void ReportRuns(const std::vector<Run> &runs) override;
 
-    // Best seconds per processed item (or per iteration when no items were counted) of the
-    // runs of that name; empty when none took place (a filtered run).
-    std::optional<double> secondsPerItem(const std::string &name) const;
+    // Median seconds per processed item (or per iteration when no items were counted) of the
+    // repetitions of that name, given without its "/repeats:" part; empty when none took
+    // place (a filtered run).
+    std::optional<double> medianSecondsPerItem(const std::string &name) const;
+
+    // Prints "NAME: VALUE", measured over baseline, after a comment line with both medians;
+    // nothing when either was filtered out.
+    void printRatio(const char *name, const std::string &measured, const std::string &baseline) const;
 
 private:
-    std::map<std::string, double> m_secondsPerItem;
+    std::map<std::string, std::vector<double>> m_secondsPerItem;
 };

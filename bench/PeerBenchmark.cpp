@@ -1,0 +1,97 @@
+// Ours against KDE's KProperty in one binary: the same properties filled into each one's
+// view, shown and painted offscreen, then edited.
+#include "bench/BenchmarkMain.h"
+#include "bench/BenchmarkPlan.h"
+#include "bench/EditedRow.h"
+#include "bench/EditorView.h"
+#include "bench/HeapInUse.h"
+#include "bench/PeerView.h"
+#include "bench/RatioReporter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// Makes a fresh view each iteration, untimed, and times fill on it.
+template <typename View, typename Fill>
+void fillFresh(benchmark::State &state, Fill fill)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto view = std::make_unique<View>();
+        state.ResumeTiming();
+        fill(*view);
+        state.PauseTiming();
+        view.reset();
+        state.ResumeTiming();
+    }
+    state.counters["items"] = static_cast<double>(state.range(0));
+}
+
+void BM_OursFill(benchmark::State &state)
+{
+    BenchmarkPlan plan(static_cast<int>(state.range(0)));
+    fillFresh<EditorView>(state, [&](EditorView &editor) {
+        fillLikeEditor(editor.model, plan);
+        editor.layOutAndPaint();
+    });
+}
+
+void BM_PeerFill(benchmark::State &state)
+{
+    const std::vector<PropertySpec> specs = propertySpecs(static_cast<int>(state.range(0)));
+    fillFresh<PeerView>(state, [&](PeerView &peer) { peer.fill(specs); });
+}
+
+constexpr int comparedSize = 10000;
+
+void BM_OursEdit(benchmark::State &state)
+{
+    EditedRow edited(comparedSize);
+    for (auto _ : state)
+        edited.edit();
+}
+
+void BM_PeerEdit(benchmark::State &state)
+{
+    PeerEditedRow edited(comparedSize);
+    for (auto _ : state)
+        edited.edit();
+}
+
+constexpr int repetitions = 5;
+BENCHMARK(BM_OursFill)->Arg(1000)->Arg(comparedSize)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(repetitions);
+BENCHMARK(BM_PeerFill)->Arg(1000)->Arg(comparedSize)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(repetitions);
+// Once only: the peer's fill grows with the square of the properties, minutes at this size.
+BENCHMARK(BM_PeerFill)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_OursEdit)->Unit(benchmark::kMicrosecond)->Repetitions(repetitions);
+BENCHMARK(BM_PeerEdit)->Unit(benchmark::kMicrosecond)->Repetitions(repetitions);
+
+// Heap bytes per property of each filled and painted view, the plan's own objects not counted.
+void printMemoryRatio(int n)
+{
+    BenchmarkPlan plan(n);
+    const std::vector<PropertySpec> specs = propertySpecs(n);
+    const double ours = heapBytesPer<EditorView>(n, [&](EditorView &editor) {
+        fillLikeEditor(editor.model, plan);
+        editor.layOutAndPaint();
+    });
+    const double peer = heapBytesPer<PeerView>(n, [&](PeerView &view) { view.fill(specs); });
+    std::printf("# peer/memory = ours %.0f / KProperty %.0f heap bytes per property\n", ours, peer);
+    std::printf("peer/memory: %.2f\n", ours / peer);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return runBenchmarks(argc, argv, [](const RatioReporter &reporter) {
+        reporter.printRatio("peer/fill", "BM_OursFill/10000/iterations:1", "BM_PeerFill/10000/iterations:1");
+        reporter.printRatio("peer/edit", "BM_OursEdit", "BM_PeerEdit");
+        printMemoryRatio(comparedSize);
+        reporter.printRatio("peer/scaling", "BM_OursFill/100000/iterations:1", "BM_OursFill/1000/iterations:1");
+    });
+}
