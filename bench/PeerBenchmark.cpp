@@ -10,7 +10,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -71,18 +70,23 @@ BENCHMARK(BM_OursEdit)->Unit(benchmark::kMicrosecond)->Repetitions(repetitions);
 BENCHMARK(BM_PeerEdit)->Unit(benchmark::kMicrosecond)->Repetitions(repetitions);
 
 // Heap bytes per property of each filled and painted view, the plan's own objects not counted.
-void printMemoryRatio(int n)
+void BM_OursHeap(benchmark::State &state)
 {
-    BenchmarkPlan plan(n);
-    const std::vector<PropertySpec> specs = propertySpecs(n);
-    const double ours = heapBytesPer<EditorView>(n, [&](EditorView &editor) {
+    BenchmarkPlan plan(static_cast<int>(state.range(0)));
+    countHeapBytes<EditorView>(state, [&](EditorView &editor) {
         fillLikeEditor(editor.model, plan);
         editor.layOutAndPaint();
     });
-    const double peer = heapBytesPer<PeerView>(n, [&](PeerView &view) { view.fill(specs); });
-    std::printf("# peer/memory = ours %.0f / KProperty %.0f heap bytes per property\n", ours, peer);
-    std::printf("peer/memory: %.2f\n", ours / peer);
 }
+
+void BM_PeerHeap(benchmark::State &state)
+{
+    const std::vector<PropertySpec> specs = propertySpecs(static_cast<int>(state.range(0)));
+    countHeapBytes<PeerView>(state, [&](PeerView &peer) { peer.fill(specs); });
+}
+
+BENCHMARK(BM_OursHeap)->Arg(comparedSize)->Iterations(1);
+BENCHMARK(BM_PeerHeap)->Arg(comparedSize)->Iterations(1);
 
 } // namespace
 
@@ -91,7 +95,7 @@ int main(int argc, char **argv)
     return runBenchmarks(argc, argv, [](const RatioReporter &reporter) {
         reporter.printRatio("peer/fill", "BM_OursFill/10000/iterations:1", "BM_PeerFill/10000/iterations:1");
         reporter.printRatio("peer/edit", "BM_OursEdit", "BM_PeerEdit");
-        printMemoryRatio(comparedSize);
+        reporter.printRatio("peer/memory", "BM_OursHeap/10000/iterations:1", "BM_PeerHeap/10000/iterations:1");
         reporter.printRatio("peer/scaling", "BM_OursFill/100000/iterations:1", "BM_OursFill/1000/iterations:1");
     });
 }

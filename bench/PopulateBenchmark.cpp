@@ -15,7 +15,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -189,16 +188,20 @@ BENCHMARK(BM_Edit)->Unit(benchmark::kMicrosecond)->Repetitions(repetitions);
 BENCHMARK(BM_Refresh)->Unit(benchmark::kMicrosecond)->Repetitions(repetitions);
 
 // Heap bytes per filled row, the population's against plain writes of the same roles.
-double memoryRatio(int n)
+void BM_HeapPopulated(benchmark::State &state)
 {
-    BenchmarkPlan plan(n);
-    const RecordedFill recorded = recordedFill(n);
-    const double populated = heapBytesPer<ComparingModel>(n, [&](ComparingModel &model) { fillLikeEditor(model, plan); });
-    const double plain = heapBytesPer<QStandardItemModel>(
-        n, [&](QStandardItemModel &model) { writePlainly(model, recorded, owned); });
-    std::printf("# memory = %.0f / %.0f heap bytes per row\n", populated, plain);
-    return populated / plain;
+    BenchmarkPlan plan(static_cast<int>(state.range(0)));
+    countHeapBytes<ComparingModel>(state, [&](ComparingModel &model) { fillLikeEditor(model, plan); });
 }
+
+void BM_HeapPlain(benchmark::State &state)
+{
+    const RecordedFill recorded = recordedFill(static_cast<int>(state.range(0)));
+    countHeapBytes<QStandardItemModel>(state, [&](QStandardItemModel &model) { writePlainly(model, recorded, owned); });
+}
+
+BENCHMARK(BM_HeapPopulated)->Arg(10000)->Iterations(1);
+BENCHMARK(BM_HeapPlain)->Arg(10000)->Iterations(1);
 
 } // namespace
 
@@ -210,6 +213,6 @@ int main(int argc, char **argv)
         reporter.printRatio("categories", "BM_CategoryLookup/10000", "BM_CategoryLookup/10");
         reporter.printRatio("view", "BM_PopulateShown/10000/iterations:1", "BM_Populate/10000/iterations:1");
         reporter.printRatio("edit", "BM_Edit", "BM_Refresh");
-        std::printf("memory: %.2f\n", memoryRatio(10000));
+        reporter.printRatio("memory", "BM_HeapPopulated/10000/iterations:1", "BM_HeapPlain/10000/iterations:1");
     });
 }

@@ -8,7 +8,8 @@
 #include <vector>
 
 // Prints every run as the console reporter does and remembers its time per item over the
-// repetitions, so that ratios between runs of one binary can be printed at the end.
+// repetitions, so that ratios between runs of one binary can be printed at the end. A run
+// that counts heapBytesCounter is remembered by that count per item instead of its time.
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -16,17 +17,24 @@ public:
     // carry no escape sequences.
     RatioReporter();
 
+    static constexpr const char *heapBytesCounter = "heap_bytes";
+
     void ReportRuns(const std::vector<Run> &runs) override;
 
-    // Median seconds per processed item (or per iteration when no items were counted) of the
-    // repetitions of that name, given without its "/repeats:" part; empty when none took
-    // place (a filtered run).
-    std::optional<double> medianSecondsPerItem(const std::string &name) const;
+    // Median seconds (or heap bytes) per processed item, or per iteration when no items were
+    // counted, of the repetitions of that name, given without its "/repeats:" part; empty
+    // when none took place (a filtered run).
+    std::optional<double> medianPerItem(const std::string &name) const;
 
     // Prints "NAME: VALUE", measured over baseline, after a comment line with both medians;
     // nothing when either was filtered out.
     void printRatio(const char *name, const std::string &measured, const std::string &baseline) const;
 
 private:
-    std::map<std::string, std::vector<double>> m_secondsPerItem;
+    struct Measured
+    {
+        std::vector<double> perItem;
+        bool heapBytes = false;
+    };
+    std::map<std::string, Measured> m_measured;
 };
