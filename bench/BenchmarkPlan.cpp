@@ -44,13 +44,14 @@ BenchmarkPlan::BenchmarkPlan(int n)
     for (int c = 0; c < categoryCount; ++c)
         labels.setLabel("CAT_" + std::to_string(c), labelOfKey("CAT_" + std::to_string(c)));
     const auto parent = std::make_shared<Velmaris::Object>(1);
+    const int generation = nextGeneration();
     for (int i = 0; i < n; ++i) {
-        const PropertySpec spec = propertySpec(i);
+        const PropertySpec spec = propertySpec(i, generation);
         labels.setLabel(spec.key, spec.label);
         for (const std::string &choice : spec.choiceKeys)
             labels.setLabel(choice, labelOfKey(choice));
         containers.push_back(Velmaris::PropertySignalContainer::make(makeProperty(spec, i), parent));
-        references.push_back(makeProperty(propertySpec(i, true), i));
+        references.push_back(makeProperty(propertySpec(i, generation, true), i));
     }
 }
 

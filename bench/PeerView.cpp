@@ -91,8 +91,9 @@ void PeerView::fill(const std::vector<PropertySpec> &specs)
 std::vector<PropertySpec> propertySpecs(int n)
 {
     std::vector<PropertySpec> specs;
+    const int generation = nextGeneration();
     for (int i = 0; i < n; ++i)
-        specs.push_back(propertySpec(i));
+        specs.push_back(propertySpec(i, generation));
     return specs;
 }
 

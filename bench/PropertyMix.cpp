@@ -16,9 +16,9 @@ constexpr std::array<Range, 6> ranges{{{0.0, 1e3}, {0.0, 1e4}, {-500.0, 500.0}, 
 const std::array<const char *, 8> physicalUnits{"mm", "m", "kg", "s", "min", "N", "kW", "degC"};
 
 // Spread evenly and never twice the same, however many rows.
-double spread(int i, const Range &range)
+double spread(long long i, const Range &range)
 {
-    const double fraction = std::fmod(i * 0.6180339887498949, 1.0);
+    const double fraction = std::fmod(static_cast<double>(i) * 0.6180339887498949, 1.0);
     return range.minimum + fraction * (range.maximum - range.minimum);
 }
 
@@ -31,7 +31,7 @@ std::string labelOfLength(int i, std::size_t length)
 
 } // namespace
 
-PropertySpec propertySpec(int i, bool reference)
+PropertySpec propertySpec(int i, int generation, bool reference)
 {
     const int shift = reference && i % 7 == 0 ? 1 : 0;
     PropertySpec spec;
@@ -42,7 +42,7 @@ PropertySpec propertySpec(int i, bool reference)
     const Range &range = ranges[static_cast<std::size_t>(slot % ranges.size())];
     spec.minimum = range.minimum;
     spec.maximum = range.maximum;
-    spec.number = spread(i, range) + shift;
+    spec.number = spread(i + generation * 1000003LL, range) + shift;
     const int kind = i % 20;
     if (kind < 3) {
         spec.kind = PropertySpec::Kind::Integer;
@@ -68,6 +68,12 @@ PropertySpec propertySpec(int i, bool reference)
         spec.flag = (i / 20 + shift) % 2 == 0;
     }
     return spec;
+}
+
+int nextGeneration()
+{
+    static int generation = 0;
+    return generation++;
 }
 
 std::string labelOfKey(const std::string &key)

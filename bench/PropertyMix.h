@@ -27,8 +27,13 @@ constexpr int categoryCount = 10;
 
 // Property i of an object: 15 % integers, 30 % doubles and 15 % prices under about 60
 // distinct spin-box settings and 10 units, 15 % enumerations, 15 % texts, 10 % booleans, in
-// 10 categories; values differ from row to row. The reference of every seventh differs.
-PropertySpec propertySpec(int i, bool reference = false);
+// 10 categories; values differ from row to row, and from one generation to the next, so that
+// no plan finds the widths of its numbers remembered from an earlier one. The reference of
+// every seventh differs.
+PropertySpec propertySpec(int i, int generation, bool reference = false);
+
+// A generation not used before in this process.
+int nextGeneration();
 
 // The label of a category or enumeration value key.
 std::string labelOfKey(const std::string &key);

@@ -20,7 +20,7 @@ void RatioReporter::ReportRuns(const std::vector<Run> &runs)
         const auto heap = run.counters.find(heapBytesCounter);
         const double count = items == run.counters.end() ? 1.0 : items->second.value;
         const double amount = heap == run.counters.end()
-                                  ? run.real_accumulated_time / static_cast<double>(run.iterations)
+                                  ? run.cpu_accumulated_time / static_cast<double>(run.iterations)
                                   : heap->second.value;
         const std::string name = run.benchmark_name();
         Measured &measured = m_measured[name.substr(0, name.find("/repeats:"))];

@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
-// Prints every run as the console reporter does and remembers its time per item over the
-// repetitions, so that ratios between runs of one binary can be printed at the end. A run
-// that counts heapBytesCounter is remembered by that count per item instead of its time.
+// Prints every run as the console reporter does and remembers its processor time per item
+// over the repetitions, so that ratios between runs of one binary can be printed at the end.
+// Processor time, not wall time: on a machine shared with other builds a run waits for a
+// core as long again as it computes. A run that counts heapBytesCounter is remembered by that
+// count per item instead.
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -21,7 +23,7 @@ public:
 
     void ReportRuns(const std::vector<Run> &runs) override;
 
-    // Median seconds (or heap bytes) per processed item, or per iteration when no items were
+    // Median processor seconds (or heap bytes) per processed item, or per iteration when no items were
     // counted, of the repetitions of that name, given without its "/repeats:" part; empty
     // when none took place (a filtered run).
     std::optional<double> medianPerItem(const std::string &name) const;
