@@ -49,15 +49,22 @@ public:
     {
         QHash<QString, int> texts;
         std::unordered_map<NumberKey, int, NumberKeyHash> numbers;
+        // Shaped advance of a character, and whether a pair of characters shapes to exactly
+        // the sum of theirs, in 1/64 pixel.
+        QHash<QChar, qint64> advances;
+        QHash<quint32, bool> plainPairs;
     };
 
 private:
     static NumberKey keyOf(const QVariant &number, const std::string &unit);
+    std::optional<int> widthFromPairs(const QString &text);
+    qint64 advanceOf(QChar c);
 
     QString m_family;
     int m_pointSize = 0;
     KnownWidths *m_known = nullptr;
     std::optional<QFontMetrics> m_metrics;
+    std::optional<QFontMetricsF> m_unrounded;
 };
 
 template <typename WriteText>
