@@ -87,8 +87,7 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
         write(editorValue, Qt::EditRole);
         attention = number->outOfBounds();
         write(true, NumericEditorRole);
-        const int width = d->measuringFont.width(editorValue, number->unit(),
-                                                 [&number] { return number->expressionText(); });
+        const int width = d->measuringFont.width(number->expressionText());
         writes.writeThrough(WideExpressionRole, [&] { setSpinbBoxRole(index, width); });
         write(d->spinBoxVariants.variantOf(spinBoxData), SpinBoxDataRole);
     } else if (const auto *choice = ofKind<CCAPIBaseCommon::CostPropertyEnum>(property, CCAPIBaseCommon::EnumPropertyType)) {
