@@ -15,8 +15,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
