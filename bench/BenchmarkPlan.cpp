@@ -1,4 +1,8 @@
 #include "bench/BenchmarkPlan.h"
+#include "bench/PropertyMix.h"
+
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
+#include <velmaris/model/PropertyRowWalk.h>
 
 #include <velmaris/host/objects/Object.h>
 #include <velmaris/host/property/NumericProperties.h>
@@ -6,61 +10,83 @@
 
 #include <QStandardItem>
 
-#include <string>
-
 using namespace CCAPIBaseCommon;
 
 namespace {
 
-std::shared_ptr<BaseProperty> makeProperty(int i, bool reference)
+constexpr int labelColumn = 0;
+constexpr int valueColumn = 1;
+
+std::shared_ptr<BaseProperty> makeProperty(const PropertySpec &spec, int position)
 {
-    const LabelKey key("P_" + std::to_string(i), "CAT", i);
-    const double shift = reference && i % 7 == 0 ? 1.0 : 0.0;
-    const int kind = i % 20;
-    if (kind < 4)
-        return std::make_shared<CostPropertyDouble>(key, 10.0 + i % 100 + shift, "usd", 0.0, 5000.0);
-    if (kind < 12)
-        return std::make_shared<CostPropertyDouble>(key, 1.5 * (i % 50) + shift, "mm", 0.0, 100.0);
-    if (kind < 15)
-        return std::make_shared<CostPropertyEnum>(key, std::vector<std::string>{"MAT_Steel", "MAT_Alu", "MAT_Ti"},
-                                                  (i + int(shift)) % 3);
-    if (kind < 18)
-        return std::make_shared<CostPropertyString>(key, "Part <" + std::to_string(i + int(shift)) + ">");
-    return std::make_shared<CostPropertyBoolean>(key, (i + int(shift)) % 2 == 0);
+    LabelKey key(spec.key, spec.categoryKey, position);
+    switch (spec.kind) {
+    case PropertySpec::Kind::Integer:
+        return std::make_shared<CostPropertyInteger>(key, static_cast<int>(spec.number), spec.unit,
+                                                     static_cast<int>(spec.minimum), static_cast<int>(spec.maximum));
+    case PropertySpec::Kind::Double:
+    case PropertySpec::Kind::Price:
+        return std::make_shared<CostPropertyDouble>(key, spec.number, spec.unit, spec.minimum, spec.maximum);
+    case PropertySpec::Kind::Choice:
+        return std::make_shared<CostPropertyEnum>(key, spec.choiceKeys, spec.choice);
+    case PropertySpec::Kind::Text:
+        return std::make_shared<CostPropertyString>(key, spec.text);
+    case PropertySpec::Kind::Boolean:
+        break;
+    }
+    return std::make_shared<CostPropertyBoolean>(key, spec.flag);
 }
 
 } // namespace
 
 BenchmarkPlan::BenchmarkPlan(int n)
 {
-    labels.setLabel("MAT_Steel", "Steel");
-    labels.setLabel("MAT_Alu", "Aluminium");
-    labels.setLabel("MAT_Ti", "Titanium");
+    for (int c = 0; c < categoryCount; ++c)
+        labels.setLabel("CAT_" + std::to_string(c), labelOfKey("CAT_" + std::to_string(c)));
     const auto parent = std::make_shared<Velmaris::Object>(1);
+    const int generation = nextGeneration();
     for (int i = 0; i < n; ++i) {
-        labels.setLabel("P_" + std::to_string(i), "Property " + std::to_string(i));
-        containers.push_back(Velmaris::PropertySignalContainer::make(makeProperty(i, false), parent));
-        references.push_back(makeProperty(i, true));
+        const PropertySpec spec = propertySpec(i, generation);
+        labels.setLabel(spec.key, spec.label);
+        for (const std::string &choice : spec.choiceKeys)
+            labels.setLabel(choice, labelOfKey(choice));
+        containers.push_back(Velmaris::PropertySignalContainer::make(makeProperty(spec, i), parent));
+        references.push_back(makeProperty(propertySpec(i, generation, true), i));
     }
 }
 
-BenchmarkRows::BenchmarkRows(int n)
+void fillLikeEditor(Velmaris::ProcPlanBaseQItemModel &model, BenchmarkPlan &plan)
 {
-    QStandardItem *category = model.itemFromIndex(model.categoryIndex("CAT", "Category"));
-    labelCells.reserve(static_cast<std::size_t>(n));
-    valueCells.reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        auto *label = new QStandardItem;
-        auto *value = new QStandardItem;
-        category->appendRow({label, value});
-        labelCells.push_back(label->index());
-        valueCells.push_back(value->index());
+    model.setColumnCount(2);
+    model.setHorizontalHeaderLabels({QStringLiteral("Property"), QStringLiteral("Value")});
+    const auto visible = Velmaris::ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps(plan.containers, false);
+    // Display positions are the plan's indices, so visible[i] is property i.
+    for (std::size_t i = 0; i < visible.size(); ++i) {
+        const QModelIndex category = model.categoryIndex(&plan.controller, visible[i]);
+        QStandardItem *categoryItem = model.itemFromIndex(category);
+        categoryItem->appendRow({new QStandardItem, new QStandardItem});
+        refreshRow(model, plan, i, model.index(categoryItem->rowCount() - 1, valueColumn, category));
     }
 }
 
-void fillRows(BenchmarkRows &rows, BenchmarkPlan &plan)
+void refreshRow(Velmaris::ProcPlanBaseQItemModel &model, BenchmarkPlan &plan, std::size_t property,
+                const QModelIndex &valueCell)
 {
-    for (std::size_t i = 0; i < rows.valueCells.size(); ++i)
-        rows.model.updatePropertyValueAt(&plan.labels, plan.containers[i], plan.references[i].get(),
-                                         rows.valueCells[i], 0, false);
+    const QModelIndex labelCell = valueCell.siblingAtColumn(labelColumn);
+    BaseProperty *shown = plan.containers[property]->getProperty();
+    model.setDataQuietly(labelCell, QVariant(), Velmaris::MarkedLabelRole);
+    model.generateLabelQitem(&plan.labels, shown->getLabelKey(), labelCell, shown->isModified());
+    model.updatePropertyValueAt(&plan.labels, plan.containers[property], plan.references[property].get(),
+                                valueCell, 0, false);
+}
+
+QModelIndex valueCellOf(const Velmaris::ProcPlanBaseQItemModel &model, BenchmarkPlan &plan, std::size_t property)
+{
+    const std::string &key = plan.containers[property]->getProperty()->getLabelKey()->getStringKey();
+    QModelIndex found;
+    Velmaris::forEachPropertyRow(model, [&](const QModelIndex &row) {
+        if (model.getPropertyKeyAtIndex(row) == key)
+            found = row.siblingAtColumn(valueColumn);
+    });
+    return found;
 }

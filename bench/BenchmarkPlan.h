@@ -1,8 +1,7 @@
 #pragma once
 
-#include <velmaris/model/ProcPlanBaseQItemModel.h>
-
 #include <velmaris/host/access/DataBaseControl.h>
+#include <velmaris/host/access/ProcessLayoutController.h>
 #include <velmaris/host/objects/PropertySignalContainer.h>
 
 #include <QModelIndex>
@@ -14,27 +13,30 @@ namespace CCAPIBaseCommon {
 class BaseProperty;
 }
 
-// A realistic object with n properties: 60 % numbers (a third of them prices), 15 %
-// enumerations, 15 % strings, 10 % booleans, each with a reference property that differs
-// for every seventh one.
+namespace Velmaris {
+class ProcPlanBaseQItemModel;
+}
+
+// An object with n properties of the realistic mix (propertySpec), as host objects, with
+// their labels and a reference property each.
 struct BenchmarkPlan
 {
     explicit BenchmarkPlan(int n);
 
     CCAPIAccess::DataBaseControl labels;
+    CCAPIAccess::ProcessLayoutController controller{&labels};
     std::vector<std::shared_ptr<Velmaris::PropertySignalContainer>> containers;
     std::vector<std::shared_ptr<CCAPIBaseCommon::BaseProperty>> references;
 };
 
-// A model with one category and n host rows (label and value column), not yet filled.
-struct BenchmarkRows
-{
-    explicit BenchmarkRows(int n);
+// Fills the model as the editor fills its view: the header, then for every visible property
+// its category, a new row of two cells, the label and the value.
+void fillLikeEditor(Velmaris::ProcPlanBaseQItemModel &model, BenchmarkPlan &plan);
 
-    Velmaris::ProcPlanBaseQItemModel model;
-    std::vector<QModelIndex> labelCells;
-    std::vector<QModelIndex> valueCells;
-};
+// Fills one row again as the editor does after a command: label (its mark cleared first) and
+// value.
+void refreshRow(Velmaris::ProcPlanBaseQItemModel &model, BenchmarkPlan &plan, std::size_t property,
+                const QModelIndex &valueCell);
 
-// Fills every value cell the way a host does, one updatePropertyValueAt each.
-void fillRows(BenchmarkRows &rows, BenchmarkPlan &plan);
+// The value cell of the plan's property in a model filled by fillLikeEditor.
+QModelIndex valueCellOf(const Velmaris::ProcPlanBaseQItemModel &model, BenchmarkPlan &plan, std::size_t property);

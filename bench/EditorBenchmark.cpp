@@ -1,6 +1,7 @@
 // The editor's own costs as a plan grows: filling the property view with one large object, and
 // loading, listing and closing a plan of many objects; each is timed at two sizes in the same
 // binary and the summary prints the per-row and per-object ratios.
+#include "bench/BenchmarkMain.h"
 #include "bench/RatioReporter.h"
 
 #include "app/plan/PlanFile.h"
@@ -11,7 +12,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -139,22 +139,9 @@ BENCHMARK(BM_PlanLifecycle)->Arg(3000 * smallRuns)->Iterations(1)->Unit(benchmar
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    application.setProperty("vlFont", QStringLiteral("DejaVu Sans"));
-    application.setProperty("vlFontSize", 10);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-
-    const auto ratio = [&](const char *name, const std::string &large, const std::string &small) {
-        const std::string repeated = "/repeats:" + std::to_string(repetitions);
-        const auto a = reporter.secondsPerItem(large + "/iterations:1" + repeated);
-        const auto b = reporter.secondsPerItem(small + "/iterations:" + std::to_string(smallRuns) + repeated);
-        if (a && b)
-            std::printf("%s: %.2f\n", name, *a / *b);
-    };
-    ratio("editor/fill", "BM_EditorFill/100000", "BM_EditorFill/1000");
-    ratio("editor/plan", "BM_PlanLifecycle/300000", "BM_PlanLifecycle/3000");
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter &reporter) {
+        const std::string small = "/iterations:" + std::to_string(smallRuns);
+        reporter.printRatio("editor/fill", "BM_EditorFill/100000/iterations:1", "BM_EditorFill/1000" + small);
+        reporter.printRatio("editor/plan", "BM_PlanLifecycle/300000/iterations:1", "BM_PlanLifecycle/3000" + small);
+    });
 }

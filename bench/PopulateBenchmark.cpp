@@ -1,55 +1,94 @@
 // Costs of filling and editing a property view, each against a baseline measured in the same
 // binary; the summary prints the ratios.
+#include "bench/BenchmarkMain.h"
 #include "bench/BenchmarkPlan.h"
+#include "bench/EditedRow.h"
+#include "bench/EditorView.h"
+#include "bench/HeapInUse.h"
 #include "bench/RatioReporter.h"
 
-#include <velmaris/host/access/ProcessLayoutController.h>
-#include <velmaris/host/commands/CommandBase.h>
-#include <velmaris/host/objects/ProcessLayout.h>
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
 
-#include <velmaris/widgets/PropertyTreeView.h>
+#include <velmaris/host/property/BaseProperty.h>
 
-#include <QApplication>
 #include <QStandardItem>
-#include <QTreeView>
 
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
-#include <cstdio>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
-// Rows with reference comparison on, as a host that compares plans fills them.
-struct ComparedRows : BenchmarkRows
+// A model as the editor makes it, comparing with a reference plan.
+struct ComparingModel : Velmaris::ProcPlanBaseQItemModel
 {
-    explicit ComparedRows(int n)
-        : BenchmarkRows(n)
-    {
-        model.enableReferenceComparison(true);
-    }
+    ComparingModel() { enableReferenceComparison(true); }
 };
 
-// The roles a population wrote into each value cell, in a form plain setData can replay.
-std::vector<QMap<int, QVariant>> populatedRoles(int n)
+// What a fill wrote, in a form plain setData can replay: the category rows, then every
+// property row in fill order with its category and the roles of its two cells.
+struct RecordedFill
+{
+    struct Row
+    {
+        int category;
+        QMap<int, QVariant> label;
+        QMap<int, QVariant> value;
+    };
+    std::vector<QMap<int, QVariant>> categories;
+    std::vector<Row> rows;
+};
+
+RecordedFill recordedFill(int n)
 {
     BenchmarkPlan plan(n);
-    ComparedRows rows(n);
-    fillRows(rows, plan);
-    std::vector<QMap<int, QVariant>> roles;
-    for (const QModelIndex &cell : rows.valueCells)
-        roles.push_back(rows.model.itemData(cell));
-    return roles;
+    ComparingModel model;
+    fillLikeEditor(model, plan);
+    RecordedFill recorded;
+    std::map<std::string, int> categoryRows;
+    for (int c = 0; c < model.rowCount(); ++c) {
+        recorded.categories.push_back(model.itemData(model.index(c, 0)));
+        categoryRows[model.getPropertyKeyAtIndex(model.index(c, 0))] = c;
+    }
+    std::vector<int> filled(recorded.categories.size(), 0);
+    for (const auto &container : plan.containers) {
+        const int c = categoryRows.at(container->getProperty()->getLabelKey()->getCategoryKey());
+        const QModelIndex category = model.index(c, 0);
+        const int row = filled[static_cast<std::size_t>(c)]++;
+        recorded.rows.push_back({c, model.itemData(model.index(row, 0, category)),
+                                 model.itemData(model.index(row, 1, category))});
+    }
+    return recorded;
 }
 
 template <typename Copy>
-void writePlainly(BenchmarkRows &rows, const std::vector<QMap<int, QVariant>> &roles, Copy copy)
+void writeRoles(QStandardItemModel &model, const QModelIndex &cell, const QMap<int, QVariant> &roles, Copy copy)
 {
-    for (std::size_t i = 0; i < rows.valueCells.size(); ++i) {
-        for (auto role = roles[i].cbegin(); role != roles[i].cend(); ++role)
-            rows.model.QStandardItemModel::setData(rows.valueCells[i], copy(role.value()), role.key());
+    for (auto role = roles.cbegin(); role != roles.cend(); ++role)
+        model.setData(cell, copy(role.value()), role.key());
+}
+
+// The same rows and cells written with plain setData into a plain item model.
+template <typename Copy>
+void writePlainly(QStandardItemModel &model, const RecordedFill &fill, Copy copy)
+{
+    model.setColumnCount(2);
+    model.setHorizontalHeaderLabels({QStringLiteral("Property"), QStringLiteral("Value")});
+    std::vector<QStandardItem *> categories;
+    for (const auto &roles : fill.categories) {
+        categories.push_back(new QStandardItem);
+        model.appendRow(categories.back());
+        writeRoles(model, categories.back()->index(), roles, copy);
+    }
+    for (const RecordedFill::Row &row : fill.rows) {
+        QStandardItem *category = categories[static_cast<std::size_t>(row.category)];
+        category->appendRow({new QStandardItem, new QStandardItem});
+        const int r = category->rowCount() - 1;
+        writeRoles(model, model.index(r, 0, category->index()), row.label, copy);
+        writeRoles(model, model.index(r, 1, category->index()), row.value, copy);
     }
 }
 
@@ -69,61 +108,39 @@ QVariant owned(const QVariant &value)
     return QVariant(value.userType(), value.constData());
 }
 
-// The same rows in a property view as an editor shows one: expanded, laid out and painted
-// before the fill. Uniform row heights keep Qt's own cost of locating a changed row constant
-// instead of growing with the rows above it.
-struct ShownRows : ComparedRows
+// Runs fill on a fresh target each iteration; making and dropping it is not timed.
+template <typename Target, typename Fill>
+void onFresh(benchmark::State &state, Fill fill)
 {
-    explicit ShownRows(int n)
-        : ComparedRows(n)
-    {
-        view.resize(1000, 700);
-        view.setUniformRowHeights(true);
-        view.setModel(&model);
-        view.expandAll();
-        view.show();
-        QApplication::processEvents();
-    }
-    QTreeView view;
-};
-
-// Runs fill on fresh rows each iteration; building and dropping them is not timed, so that
-// a shown view's own layout and first paint are not counted as the fill's.
-template <typename Rows = ComparedRows, typename Fill>
-void onFreshRows(benchmark::State &state, Fill fill)
-{
-    const int n = static_cast<int>(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
-        auto rows = std::make_unique<Rows>(n);
+        auto target = std::make_unique<Target>();
         state.ResumeTiming();
-        fill(*rows);
+        fill(*target);
         state.PauseTiming();
-        rows.reset();
+        target.reset();
         state.ResumeTiming();
     }
-    state.counters["items"] = n;
+    state.counters["items"] = static_cast<double>(state.range(0));
 }
 
 void BM_Populate(benchmark::State &state)
 {
     BenchmarkPlan plan(static_cast<int>(state.range(0)));
-    onFreshRows(state, [&](BenchmarkRows &rows) { fillRows(rows, plan); });
+    onFresh<ComparingModel>(state, [&](ComparingModel &model) { fillLikeEditor(model, plan); });
 }
 
 void BM_PlainWrites(benchmark::State &state)
 {
-    const auto roles = populatedRoles(static_cast<int>(state.range(0)));
-    onFreshRows(state, [&](BenchmarkRows &rows) { writePlainly(rows, roles, shared); });
+    const RecordedFill recorded = recordedFill(static_cast<int>(state.range(0)));
+    onFresh<QStandardItemModel>(state, [&](QStandardItemModel &model) { writePlainly(model, recorded, shared); });
 }
 
 void BM_PopulateShown(benchmark::State &state)
 {
     BenchmarkPlan plan(static_cast<int>(state.range(0)));
-    onFreshRows<ShownRows>(state, [&](ShownRows &rows) {
-        fillRows(rows, plan);
-        // The repaint the fill asked for is part of its cost.
-        QApplication::processEvents();
+    onFresh<EditorView>(state, [&](EditorView &editor) {
+        editor.fillAndShow(plan);
     });
 }
 
@@ -147,153 +164,58 @@ void BM_CategoryLookup(benchmark::State &state)
     }
 }
 
-struct OneNumber
-{
-    BenchmarkPlan plan{1};
-    ComparedRows rows{1};
-    std::shared_ptr<Velmaris::ProcessLayout> layout = std::make_shared<Velmaris::ProcessLayout>(&plan.labels);
-    CCAPIAccess::ProcessLayoutController controller{&plan.labels};
-    void refill() { fillRows(rows, plan); }
-};
-
-void BM_Refill(benchmark::State &state)
-{
-    OneNumber one;
-    for (auto _ : state)
-        one.refill();
-}
-
-// Commit, command, execute and refresh of one edit of the first row, each iteration.
-template <typename Refresh>
-void timeEdits(benchmark::State &state, OneNumber &one, BenchmarkRows &rows, BenchmarkPlan &plan, Refresh refresh)
-{
-    double value = 1.0;
-    for (auto _ : state) {
-        value = value > 90.0 ? 1.0 : value + 1.0;
-        rows.model.setData(rows.valueCells[0], value);
-        auto command = rows.model.generatePropertyModifyCommand(&one.controller, nullptr, one.layout,
-                                                                plan.containers[0]->getProperty(), rows.valueCells[0]);
-        command->execute();
-        refresh();
-    }
-}
+constexpr int editedPlanSize = 10000;
 
 void BM_Edit(benchmark::State &state)
 {
-    OneNumber one;
-    one.refill();
-    timeEdits(state, one, one.rows, one.plan, [&] { one.refill(); });
-}
-
-// An object's rows in the property view the editor shows, laid out and painted; one row is
-// refreshed, as the editor refreshes the row of a property after its command.
-struct ShownObject : OneNumber
-{
-    static constexpr int shownRows = 300;
-
-    ShownObject()
-    {
-        fillRows(shown, shownPlan);
-        shown.model.setColumnCount(2);
-        view.resize(1000, 700);
-        view.setModel(&shown.model);
-        view.expandAll();
-        view.resizeColumnToContents(0);
-        view.show();
-        QApplication::processEvents();
-    }
-    // The row is repainted whether or not its values changed, so that the baseline without
-    // an edit pays for the same repaint as an edit.
-    void refreshShown()
-    {
-        const QModelIndex cell = shown.valueCells[0];
-        shown.model.updatePropertyValueAt(&shownPlan.labels, shownPlan.containers[0], shownPlan.references[0].get(),
-                                          cell, 0, false);
-        view.viewport()->update(view.visualRect(cell).united(view.visualRect(cell.siblingAtColumn(0))));
-        QApplication::processEvents();
-    }
-
-    BenchmarkPlan shownPlan{shownRows};
-    BenchmarkRows shown{shownRows};
-    Velmaris::PropertyTreeView view;
-};
-
-void BM_RefreshShown(benchmark::State &state)
-{
-    ShownObject object;
+    EditedRow edited(editedPlanSize);
     for (auto _ : state)
-        object.refreshShown();
+        edited.edit();
 }
 
-// The same with the view shown: the refresh repaints the row.
-void BM_EditShown(benchmark::State &state)
+void BM_Refresh(benchmark::State &state)
 {
-    ShownObject object;
-    timeEdits(state, object, object.shown, object.shownPlan, [&] { object.refreshShown(); });
+    EditedRow edited(editedPlanSize);
+    for (auto _ : state)
+        edited.refresh();
 }
 
 constexpr int repetitions = 5;
-BENCHMARK(BM_Populate)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(repetitions);
-BENCHMARK(BM_PlainWrites)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(repetitions);
-BENCHMARK(BM_PopulateShown)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(repetitions);
+BENCHMARK(BM_Populate)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(repetitions);
+BENCHMARK(BM_PlainWrites)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(repetitions);
+BENCHMARK(BM_PopulateShown)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(repetitions);
 BENCHMARK(BM_CategoryLookup)->Arg(10)->Arg(largestCategoryCount)->Repetitions(repetitions);
-BENCHMARK(BM_Refill)->Repetitions(repetitions);
-BENCHMARK(BM_Edit)->Repetitions(repetitions);
-BENCHMARK(BM_RefreshShown)->Repetitions(repetitions);
-BENCHMARK(BM_EditShown)->Repetitions(repetitions);
-
-std::size_t heapInUse()
-{
-    return mallinfo2().uordblks;
-}
+BENCHMARK(BM_Edit)->Unit(benchmark::kMicrosecond)->Repetitions(repetitions);
+BENCHMARK(BM_Refresh)->Unit(benchmark::kMicrosecond)->Repetitions(repetitions);
 
 // Heap bytes per filled row, the population's against plain writes of the same roles.
-double memoryRatio(int n)
+void BM_HeapPopulated(benchmark::State &state)
 {
-    BenchmarkPlan plan(n);
-    const auto roles = populatedRoles(n);
-    const auto measure = [n](auto fill) {
-        const std::size_t before = heapInUse();
-        auto rows = std::make_unique<ComparedRows>(n);
-        fill(*rows);
-        return static_cast<double>(heapInUse() - before) / n;
-    };
-    const double populated = measure([&](BenchmarkRows &rows) { fillRows(rows, plan); });
-    const double plain = measure([&](BenchmarkRows &rows) { writePlainly(rows, roles, owned); });
-    return populated / plain;
+    BenchmarkPlan plan(static_cast<int>(state.range(0)));
+    countHeapBytes<ComparingModel>(state, [&](ComparingModel &model) { fillLikeEditor(model, plan); });
 }
+
+void BM_HeapPlain(benchmark::State &state)
+{
+    const RecordedFill recorded = recordedFill(static_cast<int>(state.range(0)));
+    countHeapBytes<QStandardItemModel>(state, [&](QStandardItemModel &model) { writePlainly(model, recorded, owned); });
+}
+
+BENCHMARK(BM_HeapPopulated)->Arg(10000)->Iterations(1);
+BENCHMARK(BM_HeapPlain)->Arg(10000)->Iterations(1);
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    application.setProperty("vlFont", QStringLiteral("DejaVu Sans"));
-    application.setProperty("vlFontSize", 10);
-    {
-        // Process-wide first uses (font database, lazily bound symbols) are not a row's cost.
-        BenchmarkPlan plan(100);
-        BenchmarkRows rows(100);
-        fillRows(rows, plan);
-    }
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-
-    const auto ratio = [&](const char *name, const std::string &measured, const std::string &baseline) {
-        const std::string repeated = "/repeats:" + std::to_string(repetitions);
-        const auto a = reporter.secondsPerItem(measured + repeated);
-        const auto b = reporter.secondsPerItem(baseline + repeated);
-        if (a && b)
-            std::printf("%s: %.2f\n", name, *a / *b);
-    };
-    ratio("populate/floor", "BM_Populate/10000/iterations:3", "BM_PlainWrites/10000/iterations:3");
-    ratio("scaling", "BM_Populate/100000/iterations:3", "BM_Populate/1000/iterations:3");
-    ratio("categories", "BM_CategoryLookup/10000", "BM_CategoryLookup/10");
-    ratio("view", "BM_PopulateShown/10000/iterations:3", "BM_Populate/10000/iterations:3");
-    ratio("edit", "BM_Edit", "BM_Refill");
-    ratio("edit/shown", "BM_EditShown", "BM_RefreshShown");
-    std::printf("memory: %.2f\n", memoryRatio(10000));
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter &reporter) {
+        reporter.printRatio("populate/floor", "BM_Populate/10000/iterations:1", "BM_PlainWrites/10000/iterations:3");
+        reporter.printRatio("scaling", "BM_Populate/100000/iterations:1", "BM_Populate/1000/iterations:1");
+        // What plain Qt alone loses per row at that size, for comparison with the above.
+        reporter.printRatio("scaling/plain", "BM_PlainWrites/100000/iterations:3", "BM_PlainWrites/1000/iterations:3");
+        reporter.printRatio("categories", "BM_CategoryLookup/10000", "BM_CategoryLookup/10");
+        reporter.printRatio("view", "BM_PopulateShown/10000/iterations:1", "BM_Populate/10000/iterations:1");
+        reporter.printRatio("edit", "BM_Edit", "BM_Refresh");
+        reporter.printRatio("memory", "BM_HeapPopulated/10000/iterations:1", "BM_HeapPlain/10000/iterations:1");
+    });
 }

@@ -1,6 +1,8 @@
 #include <velmaris/model/ProcPlanBaseQItemModel.h>
 #include <velmaris/model/ProcPlanBaseQItemModel_p.h>
 
+#include <velmaris/model/CellChangeBatch.h>
+
 #include <velmaris/host/access/DataBaseControl.h>
 #include <velmaris/host/access/ProcessLayoutController.h>
 #include <velmaris/host/objects/PropertySignalContainer.h>
@@ -53,17 +55,18 @@ void ProcPlanBaseQItemModel::generateLabelQitem(CCAPIAccess::DataBaseControl *db
 {
     const std::string label = dbControl->getLabel(labelKey);
     const QString labelText = QString::fromStdString(label);
-    QStandardItemModel::setData(index, labelText, Qt::DisplayRole);
-    QStandardItemModel::setData(index, true, ReadOnlyRole);
-    QStandardItemModel::setData(index, QString::fromStdString(labelKey->getStringKey()), s_tsKeyRole);
+    CellChangeBatch writes(*this, index);
+    writes.write(labelText, Qt::DisplayRole);
+    writes.write(true, ReadOnlyRole);
+    writes.write(QString::fromStdString(labelKey->getStringKey()), s_tsKeyRole);
     if (markLabel)
-        QStandardItemModel::setData(index, true, MarkedLabelRole);
+        writes.write(true, MarkedLabelRole);
 
     constexpr std::size_t longLabelBytes = 30;
     if (!labelKey->isEditable())
-        QStandardItemModel::setData(index, labelText + tr(" not editable"), Qt::ToolTipRole);
+        writes.write(labelText + tr(" not editable"), Qt::ToolTipRole);
     else if (label.size() > longLabelBytes)
-        QStandardItemModel::setData(index, labelText, Qt::ToolTipRole);
+        writes.write(labelText, Qt::ToolTipRole);
 }
 
 } // namespace Velmaris

@@ -1,7 +1,5 @@
 #include <velmaris/model/MeasuringFont.h>
 
-#include <cstring>
-#include <functional>
 #include <map>
 #include <utility>
 
@@ -20,10 +18,10 @@ int pointSizeOf(const QVariant &value)
     return converted ? size : 0;
 }
 
-// Only widths are shared, never metrics: those must not outlive the application object.
-MeasuringFont::KnownWidths &knownWidths(const QString &family, int pointSize)
+// Only what was measured is shared, never metrics: those must not outlive the application object.
+MeasuringFont::Known &knownOf(const QString &family, int pointSize)
 {
-    thread_local std::map<std::pair<QString, int>, MeasuringFont::KnownWidths> perFont;
+    thread_local std::map<std::pair<QString, int>, MeasuringFont::Known> perFont;
     return perFont[{family, pointSize}];
 }
 
@@ -37,42 +35,65 @@ void MeasuringFont::follow(const QVariant &family, const QVariant &pointSize)
         return;
     m_family = familyName;
     m_pointSize = size;
-    m_known = &knownWidths(familyName, size);
+    m_known = &knownOf(familyName, size);
     m_metrics.reset();
+    m_unrounded.reset();
 }
 
 int MeasuringFont::width(const QString &text)
 {
-    const auto known = m_known->texts.constFind(text);
-    if (known != m_known->texts.constEnd())
-        return *known;
-    if (m_known->texts.size() >= maxRememberedWidths) {
-        m_known->texts.clear();
-        m_known->numbers.clear();
+    if (!m_metrics) {
+        const QFont font(m_family, m_pointSize, QFont::Normal, false);
+        m_metrics.emplace(font);
+        m_unrounded.emplace(font);
     }
-    if (!m_metrics)
-        m_metrics.emplace(QFont(m_family, m_pointSize, QFont::Normal, false));
+    if (const std::optional<int> fromPairs = widthFromPairs(text))
+        return *fromPairs;
+    const auto known = m_known->shapedTexts.constFind(text);
+    if (known != m_known->shapedTexts.constEnd())
+        return *known;
+    if (m_known->shapedTexts.size() >= maxRememberedWidths)
+        m_known->shapedTexts.clear();
     const int measured = m_metrics->horizontalAdvance(text, -1);
-    m_known->texts.insert(text, measured);
+    m_known->shapedTexts.insert(text, measured);
     return measured;
 }
 
-MeasuringFont::NumberKey MeasuringFont::keyOf(const QVariant &number, const std::string &unit)
+// Shaping every new number text took a third of a fill, and remembering every width cost more
+// memory traffic than it saved once values rarely repeat. When each neighbouring pair of its
+// characters shapes to exactly the sum of their own shaped advances (no kerning, no ligature,
+// which a pair asked once per font tells), shaping the whole text adds nothing to that sum.
+// Only printable ASCII, which shapes pair by pair; anything else is shaped whole.
+std::optional<int> MeasuringFont::widthFromPairs(const QString &text)
 {
-    NumberKey key{number.userType(), 0, unit};
-    if (key.type == QMetaType::Double) {
-        const double value = number.toDouble();
-        std::memcpy(&key.bits, &value, sizeof value);
-    } else {
-        key.bits = static_cast<std::uint64_t>(number.toLongLong());
+    qint64 sum = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e)
+            return std::nullopt;
+        sum += advanceOf(c);
+        if (i == 0)
+            continue;
+        const QChar previous = text.at(i - 1);
+        const quint32 pair = (quint32(previous.unicode()) << 16) | c.unicode();
+        auto plain = m_known->plainPairs.constFind(pair);
+        if (plain == m_known->plainPairs.constEnd()) {
+            const QChar both[] = {previous, c};
+            const qint64 shaped = qRound64(m_unrounded->horizontalAdvance(QString(both, 2)) * 64);
+            plain = m_known->plainPairs.insert(pair, shaped == advanceOf(previous) + advanceOf(c));
+        }
+        if (!*plain)
+            return std::nullopt;
     }
-    return key;
+    return static_cast<int>((sum + 32) >> 6); // rounded as Qt rounds its 1/64 pixel widths
 }
 
-std::size_t MeasuringFont::NumberKeyHash::operator()(const NumberKey &key) const
+qint64 MeasuringFont::advanceOf(QChar c)
 {
-    const std::size_t seed = std::hash<std::uint64_t>()(key.bits) ^ (static_cast<std::size_t>(key.type) << 1);
-    return seed ^ (std::hash<std::string>()(key.unit) + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2));
+    auto known = m_known->advances.constFind(c);
+    if (known == m_known->advances.constEnd())
+        known = m_known->advances.insert(c, qRound64(m_unrounded->horizontalAdvance(QString(c)) * 64));
+    return *known;
 }
 
 } // namespace Velmaris

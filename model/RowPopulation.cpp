@@ -1,6 +1,7 @@
 #include <velmaris/model/ProcPlanBaseQItemModel.h>
 #include <velmaris/model/ProcPlanBaseQItemModel_p.h>
 
+#include <velmaris/model/CellChangeBatch.h>
 #include <velmaris/model/EnumerationLabel.h>
 #include <velmaris/number/PropertyNumberConcept.h>
 
@@ -51,8 +52,11 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
 {
     if (!property)
         return;
-    QStandardItemModel::setData(index, QString::fromStdString(property->getLabelKey()->getStringKey()), 1235);
-    QStandardItemModel::setData(index, parentObjectId, 1234);
+    {
+        CellChangeBatch writes(*this, index);
+        writes.write(QString::fromStdString(property->getLabelKey()->getStringKey()), 1235);
+        writes.write(parentObjectId, 1234);
+    }
     updatePropertyValueAt(dbControl, property, referenceProperty, index, comparisonProperty, scaleMode,
                           forceEditable, forceReadOnly);
 }
@@ -64,9 +68,8 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
                                                    CCAPIBaseCommon::BaseProperty *comparisonProperty,
                                                    int scaleMode, bool forceEditable, bool forceReadOnly)
 {
-    const auto write = [this, &index](const QVariant &value, int role) {
-        QStandardItemModel::setData(index, value, role);
-    };
+    CellChangeBatch writes(*this, index);
+    const auto write = [&writes](const QVariant &value, int role) { writes.write(value, role); };
 
     d->measuringFont.follow(getApplicationDefinedStyleProperty("vlFont"),
                             getApplicationDefinedStyleProperty("vlFontSize"));
@@ -84,8 +87,8 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
         write(editorValue, Qt::EditRole);
         attention = number->outOfBounds();
         write(true, NumericEditorRole);
-        setSpinbBoxRole(index, d->measuringFont.width(editorValue, number->unit(),
-                                                      [&number] { return number->expressionText(); }));
+        const int width = d->measuringFont.width(number->expressionText());
+        writes.writeThrough(WideExpressionRole, [&] { setSpinbBoxRole(index, width); });
         write(d->spinBoxVariants.variantOf(spinBoxData), SpinBoxDataRole);
     } else if (const auto *choice = ofKind<CCAPIBaseCommon::CostPropertyEnum>(property, CCAPIBaseCommon::EnumPropertyType)) {
         const CCAPIBaseCommon::TranslatorWithRules translator(dbControl);
@@ -141,6 +144,7 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
     }
     write(readOnly, ReadOnlyRole);
     write(true, ValueCellRole);
+    writes.finish();
     emit sigPropGotModified(index);
 }
 

@@ -37,16 +37,20 @@ ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps(
     const std::vector<std::shared_ptr<PropertySignalContainer>> &containers,
     bool useLabelKeyVisibility)
 {
-    std::vector<std::shared_ptr<PropertySignalContainer>> visible;
-    visible.reserve(containers.size());
+    // Sorted by keys read once, beside the containers' places: comparing through the
+    // containers chases three pointers per comparison and swapping them counts references.
+    std::vector<std::pair<std::pair<bool, int>, std::size_t>> order;
+    order.reserve(containers.size());
     const bool showAll = s_showAllProperties;
-    for (const auto &container : containers) {
-        if (isSelected(container.get(), useLabelKeyVisibility, showAll))
-            visible.push_back(container);
+    for (std::size_t i = 0; i < containers.size(); ++i) {
+        if (isSelected(containers[i].get(), useLabelKeyVisibility, showAll))
+            order.emplace_back(displayOrder(containers[i].get()), i);
     }
-    std::sort(visible.begin(), visible.end(), [](const auto &a, const auto &b) {
-        return displayOrder(a.get()) < displayOrder(b.get());
-    });
+    std::sort(order.begin(), order.end());
+    std::vector<std::shared_ptr<PropertySignalContainer>> visible;
+    visible.reserve(order.size());
+    for (const auto &entry : order)
+        visible.push_back(containers[entry.second]);
     return visible;
 }
 

@@ -181,9 +181,15 @@ private slots:
         // A larger application font counts from the next fill, for the very same text.
         CostPropertyInteger count(key("P_Count"), 12, "pcs");
         const QModelIndex cell = rows.fill(count);
+        QSignalSpy changed(&rows.model, &QAbstractItemModel::dataChanged);
         useStyle(QStringLiteral("DejaVu Sans"), 60);
         rows.refill(cell, count);
         QCOMPARE(cell.data(WideExpressionRole), QVariant(true));
+        // Views hear of a refill once, of exactly the roles it changed, and not when none did.
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.first().at(2).value<QVector<int>>(), QVector<int>{WideExpressionRole});
+        rows.refill(cell, count);
+        QCOMPARE(changed.count(), 1);
         useStyle(QStringLiteral("DejaVu Sans"), QStringLiteral("10"));
         rows.refill(cell, count);
         QCOMPARE(cell.data(WideExpressionRole), QVariant(false));

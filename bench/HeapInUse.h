@@ -1,0 +1,22 @@
+#pragma once
+
+#include "bench/RatioReporter.h"
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <memory>
+
+// Counts the heap bytes that a fresh Target and what fill puts into it hold, per item of
+// state.range(0); their time is of no interest.
+template <typename Target, typename Fill>
+void countHeapBytes(benchmark::State &state, Fill fill)
+{
+    for (auto _ : state) {
+        const std::size_t before = mallinfo2().uordblks;
+        auto target = std::make_unique<Target>();
+        fill(*target);
+        state.counters[RatioReporter::heapBytesCounter] = static_cast<double>(mallinfo2().uordblks - before);
+    }
+    state.counters["items"] = static_cast<double>(state.range(0));
+}

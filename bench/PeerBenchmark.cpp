@@ -1,0 +1,103 @@
+// Ours against KDE's KProperty in one binary: the same properties filled into each one's
+// view, shown and painted offscreen, then edited.
+#include "bench/BenchmarkMain.h"
+#include "bench/BenchmarkPlan.h"
+#include "bench/EditedRow.h"
+#include "bench/EditorView.h"
+#include "bench/HeapInUse.h"
+#include "bench/PeerView.h"
+#include "bench/RatioReporter.h"
+
+#include <QtGlobal>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// Makes a fresh view each iteration, untimed, and times fill on it.
+template <typename View, typename Fill>
+void fillFresh(benchmark::State &state, Fill fill)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto view = std::make_unique<View>();
+        state.ResumeTiming();
+        fill(*view);
+        state.PauseTiming();
+        view.reset();
+        state.ResumeTiming();
+    }
+    state.counters["items"] = static_cast<double>(state.range(0));
+}
+
+void BM_OursFill(benchmark::State &state)
+{
+    BenchmarkPlan plan(static_cast<int>(state.range(0)));
+    fillFresh<EditorView>(state, [&](EditorView &editor) {
+        editor.fillAndShow(plan);
+    });
+}
+
+void BM_PeerFill(benchmark::State &state)
+{
+    const std::vector<PropertySpec> specs = propertySpecs(static_cast<int>(state.range(0)));
+    fillFresh<PeerView>(state, [&](PeerView &peer) { peer.fill(specs); });
+}
+
+constexpr int comparedSize = 10000;
+
+void BM_OursEdit(benchmark::State &state)
+{
+    EditedRow edited(comparedSize);
+    for (auto _ : state)
+        edited.edit();
+}
+
+void BM_PeerEdit(benchmark::State &state)
+{
+    PeerEditedRow edited(comparedSize);
+    for (auto _ : state)
+        edited.edit();
+}
+
+constexpr int repetitions = 5;
+BENCHMARK(BM_OursFill)->Arg(1000)->Arg(comparedSize)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(repetitions);
+BENCHMARK(BM_PeerFill)->Arg(1000)->Arg(comparedSize)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(repetitions);
+BENCHMARK(BM_OursEdit)->Unit(benchmark::kMicrosecond)->Repetitions(repetitions);
+BENCHMARK(BM_PeerEdit)->Unit(benchmark::kMicrosecond)->Repetitions(repetitions);
+
+// Heap bytes per property of each filled and painted view, the plan's own objects not counted.
+void BM_OursHeap(benchmark::State &state)
+{
+    BenchmarkPlan plan(static_cast<int>(state.range(0)));
+    countHeapBytes<EditorView>(state, [&](EditorView &editor) {
+        editor.fillAndShow(plan);
+    });
+}
+
+void BM_PeerHeap(benchmark::State &state)
+{
+    const std::vector<PropertySpec> specs = propertySpecs(static_cast<int>(state.range(0)));
+    countHeapBytes<PeerView>(state, [&](PeerView &peer) { peer.fill(specs); });
+}
+
+BENCHMARK(BM_OursHeap)->Arg(comparedSize)->Iterations(1);
+BENCHMARK(BM_PeerHeap)->Arg(comparedSize)->Iterations(1);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // The peer's fill grows with the square of the properties: at this size one fill takes
+    // minutes, so it runs only on request, once.
+    if (qEnvironmentVariableIsSet("VELMARIS_BENCH_PEER_100000"))
+        benchmark::RegisterBenchmark("BM_PeerFill", BM_PeerFill)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+    return runBenchmarks(argc, argv, [](const RatioReporter &reporter) {
+        reporter.printRatio("peer/fill", "BM_OursFill/10000/iterations:1", "BM_PeerFill/10000/iterations:1");
+        reporter.printRatio("peer/edit", "BM_OursEdit", "BM_PeerEdit");
+        reporter.printRatio("peer/memory", "BM_OursHeap/10000/iterations:1", "BM_PeerHeap/10000/iterations:1");
+        reporter.printRatio("peer/scaling", "BM_OursFill/100000/iterations:1", "BM_OursFill/1000/iterations:1");
+    });
+}
