@@ -4,7 +4,7 @@
 #include "bench/BenchmarkPlan.h"
 #include "bench/EditedRow.h"
 #include "bench/EditorView.h"
-#include "bench/HeapInUse.h"
+#include "bench/FreshTarget.h"
 #include "bench/PeerView.h"
 #include "bench/RatioReporter.h"
 
@@ -16,34 +16,16 @@
 
 namespace {
 
-// Makes a fresh view each iteration, untimed, and times fill on it.
-template <typename View, typename Fill>
-void fillFresh(benchmark::State &state, Fill fill)
-{
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto view = std::make_unique<View>();
-        state.ResumeTiming();
-        fill(*view);
-        state.PauseTiming();
-        view.reset();
-        state.ResumeTiming();
-    }
-    state.counters["items"] = static_cast<double>(state.range(0));
-}
-
 void BM_OursFill(benchmark::State &state)
 {
     BenchmarkPlan plan(static_cast<int>(state.range(0)));
-    fillFresh<EditorView>(state, [&](EditorView &editor) {
-        editor.fillAndShow(plan);
-    });
+    timeOnFresh<EditorView>(state, [&](EditorView &editor) { editor.fillAndShow(plan); });
 }
 
 void BM_PeerFill(benchmark::State &state)
 {
     const std::vector<PropertySpec> specs = propertySpecs(static_cast<int>(state.range(0)));
-    fillFresh<PeerView>(state, [&](PeerView &peer) { peer.fill(specs); });
+    timeOnFresh<PeerView>(state, [&](PeerView &peer) { peer.fill(specs); });
 }
 
 constexpr int comparedSize = 10000;
@@ -72,9 +54,7 @@ BENCHMARK(BM_PeerEdit)->Unit(benchmark::kMicrosecond)->Repetitions(repetitions);
 void BM_OursHeap(benchmark::State &state)
 {
     BenchmarkPlan plan(static_cast<int>(state.range(0)));
-    countHeapBytes<EditorView>(state, [&](EditorView &editor) {
-        editor.fillAndShow(plan);
-    });
+    countHeapBytes<EditorView>(state, [&](EditorView &editor) { editor.fillAndShow(plan); });
 }
 
 void BM_PeerHeap(benchmark::State &state)

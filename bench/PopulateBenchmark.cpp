@@ -4,7 +4,7 @@
 #include "bench/BenchmarkPlan.h"
 #include "bench/EditedRow.h"
 #include "bench/EditorView.h"
-#include "bench/HeapInUse.h"
+#include "bench/FreshTarget.h"
 #include "bench/RatioReporter.h"
 
 #include <velmaris/model/ProcPlanBaseQItemModel.h>
@@ -108,40 +108,22 @@ QVariant owned(const QVariant &value)
     return QVariant(value.userType(), value.constData());
 }
 
-// Runs fill on a fresh target each iteration; making and dropping it is not timed.
-template <typename Target, typename Fill>
-void onFresh(benchmark::State &state, Fill fill)
-{
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto target = std::make_unique<Target>();
-        state.ResumeTiming();
-        fill(*target);
-        state.PauseTiming();
-        target.reset();
-        state.ResumeTiming();
-    }
-    state.counters["items"] = static_cast<double>(state.range(0));
-}
-
 void BM_Populate(benchmark::State &state)
 {
     BenchmarkPlan plan(static_cast<int>(state.range(0)));
-    onFresh<ComparingModel>(state, [&](ComparingModel &model) { fillLikeEditor(model, plan); });
+    timeOnFresh<ComparingModel>(state, [&](ComparingModel &model) { fillLikeEditor(model, plan); });
 }
 
 void BM_PlainWrites(benchmark::State &state)
 {
     const RecordedFill recorded = recordedFill(static_cast<int>(state.range(0)));
-    onFresh<QStandardItemModel>(state, [&](QStandardItemModel &model) { writePlainly(model, recorded, shared); });
+    timeOnFresh<QStandardItemModel>(state, [&](QStandardItemModel &model) { writePlainly(model, recorded, shared); });
 }
 
 void BM_PopulateShown(benchmark::State &state)
 {
     BenchmarkPlan plan(static_cast<int>(state.range(0)));
-    onFresh<EditorView>(state, [&](EditorView &editor) {
-        editor.fillAndShow(plan);
-    });
+    timeOnFresh<EditorView>(state, [&](EditorView &editor) { editor.fillAndShow(plan); });
 }
 
 constexpr int largestCategoryCount = 10000;

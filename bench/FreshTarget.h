@@ -7,6 +7,23 @@
 
 #include <memory>
 
+// Makes a fresh Target each iteration, untimed, and times fill on it; dropping it is not
+// timed either.
+template <typename Target, typename Fill>
+void timeOnFresh(benchmark::State &state, Fill fill)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto target = std::make_unique<Target>();
+        state.ResumeTiming();
+        fill(*target);
+        state.PauseTiming();
+        target.reset();
+        state.ResumeTiming();
+    }
+    state.counters["items"] = static_cast<double>(state.range(0));
+}
+
 // Counts the heap bytes that a fresh Target and what fill puts into it hold, per item of
 // state.range(0); their time is of no interest.
 template <typename Target, typename Fill>
