@@ -53,13 +53,11 @@ int CategoryRowLookup::find(const QStandardItemModel &model, int keyRole, const 
 
 bool CategoryRowLookup::stillHolds(const QStandardItemModel &model, int row, int keyRole) const
 {
-    const auto at = static_cast<std::size_t>(row);
     const QStandardItem *item = model.item(row);
-    // An item of ours reports every write; all it cannot report is a clearData(), after which
-    // the text read from it is held here alone. Saves reading the item on the hot path.
-    if (item && item == m_ownItemOfRow[at])
-        return !m_keyOfRow[at].isDetached();
-    return keyAt(item, keyRole) == m_keyOfRow[at];
+    // An item of ours counts its writes, so finding it in its place is enough: reading it
+    // would cost the hot path a trip through the item's data.
+    const Row &record = m_rowRecords[static_cast<std::size_t>(row)];
+    return (item && item == record.ownItem) || keyAt(item, keyRole) == record.key;
 }
 
 QStandardItem *CategoryRowLookup::newCategoryItem() const
@@ -74,8 +72,7 @@ void CategoryRowLookup::appended(const std::string &key, const QString &keyText,
         return;
     }
     m_rowByKey.put(key, row);
-    m_keyOfRow.push_back(keyText);
-    m_ownItemOfRow.push_back(item);
+    m_rowRecords.push_back({item, keyText});
     ++m_rows;
     m_seenItemChanges = *m_itemChanges; // the writes that made the row
 }
@@ -85,18 +82,16 @@ void CategoryRowLookup::rebuild(const QStandardItemModel &model, int keyRole)
     m_rows = model.rowCount();
     m_seenItemChanges = *m_itemChanges;
     m_rowByKey.clear();
-    m_keyOfRow.clear();
-    m_ownItemOfRow.clear();
+    m_rowRecords.clear();
     m_hostRows.clear();
     for (int row = 0; row < m_rows; ++row) {
         const QStandardItem *item = model.item(row);
         const auto *own = dynamic_cast<const CountingItem *>(item);
         const bool ours = own && own->countsInto(m_itemChanges);
-        m_ownItemOfRow.push_back(ours ? item : nullptr);
+        m_rowRecords.push_back({ours ? item : nullptr, keyAt(item, keyRole)});
         if (!ours)
             m_hostRows.push_back(row);
-        m_keyOfRow.push_back(keyAt(item, keyRole));
-        m_rowByKey.put(m_keyOfRow.back().toStdString(), row);
+        m_rowByKey.put(m_rowRecords.back().key.toStdString(), row);
     }
 }
 

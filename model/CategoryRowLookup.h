@@ -16,9 +16,10 @@ namespace Velmaris {
 // Remembers which top-level row carries which category key, so that finding a category does
 // not scan every row. A host can change rows without a signal (signals blocked, an item's
 // data replaced in place): a changed row count or a counted change of an item this lookup
-// made means a rebuild, a remembered row is trusted only once it is seen to still hold its
-// item and that item its key, rows the host made itself are read on every lookup (their
-// changes cannot be counted), and a miss is confirmed against every row.
+// made means a rebuild, a remembered row is trusted only while it holds the item made for it
+// (any other item has its key read back), rows the host made itself are read on every lookup
+// (their changes cannot be counted), and a miss is confirmed against every row. Left out: a
+// row's data cleared (which passes by setData()) while the model's signals are blocked.
 class CategoryRowLookup
 {
 public:
@@ -37,8 +38,13 @@ private:
     int lastHostRowAfter(int row, const QStandardItemModel &model, int keyRole, const std::string &key) const;
 
     KeyRowTable m_rowByKey;
-    std::vector<QString> m_keyOfRow; // as read, sharing the item's text
-    std::vector<const QStandardItem *> m_ownItemOfRow; // the item this lookup made, or null
+    // Per row, side by side so that checking a row touches one place.
+    struct Row
+    {
+        const QStandardItem *ownItem; // the item this lookup made, or null
+        QString key;                  // as read, sharing the item's text
+    };
+    std::vector<Row> m_rowRecords;
     std::vector<int> m_hostRows;      // rows whose item this lookup did not make, ascending
     int m_rows = -1; // the rows the table describes; -1 when it must be rebuilt
     // Counted by the items this lookup made, on every change of their data and when they go.

@@ -70,11 +70,9 @@ void ProcPlanBaseQItemModel::replaceStringInPlace(std::string &subject, const st
     boost::algorithm::replace_all(subject, search, replacement);
 }
 
-// Any change that can move, add or drop a top-level row makes the category lookup rebuild
-// on its next use; changes below the top level leave it alone. A rekeyed row needs no
-// signal (the lookup's own items count their writes, the host's rows are read on each
-// lookup), so the fill's thousands of dataChanged go unanswered here; changes made without a
-// signal are caught by the lookup itself.
+// Any change that can move, add, drop, clear or rekey a top-level row makes the category
+// lookup rebuild on its next use; changes below the top level leave it alone. Changes made
+// without a signal are caught by the lookup itself.
 ProcPlanBaseQItemModelPrivate::ProcPlanBaseQItemModelPrivate(ProcPlanBaseQItemModel &model)
 {
     const auto atTop = [this](const QModelIndex &parent) {
@@ -92,6 +90,12 @@ ProcPlanBaseQItemModelPrivate::ProcPlanBaseQItemModelPrivate(ProcPlanBaseQItemMo
     QObject::connect(&model, &QAbstractItemModel::columnsRemoved, &model, atTop);
     QObject::connect(&model, &QAbstractItemModel::rowsMoved, &model, moved);
     QObject::connect(&model, &QAbstractItemModel::columnsMoved, &model, moved);
+    // Only a data change that clears a row or names its key: a fill's thousands of cells do not.
+    QObject::connect(&model, &QAbstractItemModel::dataChanged, &model,
+                     [atTop](const QModelIndex &topLeft, const QModelIndex &, const QVector<int> &roles) {
+                         if (roles.isEmpty() || roles.contains(ProcPlanBaseQItemModel::s_tsKeyRole))
+                             atTop(topLeft.parent());
+                     });
     QObject::connect(&model, &QAbstractItemModel::modelReset, &model, always);
     QObject::connect(&model, &QAbstractItemModel::layoutChanged, &model, always);
 }

@@ -95,9 +95,10 @@ public:
     /// wins; keys match byte for byte. The answer is that of the rows as they are at the
     /// call, also after the host inserted, removed, moved or renamed top-level rows with the
     /// model's signals blocked, or replaced a row's data through QStandardItem::read(),
-    /// setData(), setItemData() or clearData(). Finding an existing row costs constant time
-    /// however many categories there are, plus one read per top-level row the host made
-    /// itself (its changes cannot be observed); appending one reads every row first.
+    /// setData() or setItemData(); a row's data cleared (clearItemData(), or the item's own
+    /// clearData()) is seen only with the model's signals on. Finding an existing row costs
+    /// constant time however many categories there are, plus one read per top-level row the
+    /// host made itself (its changes cannot be observed); appending one reads every row first.
     QModelIndex categoryIndex(const std::string &categoryKey, const std::string &categoryLabel);
     /// The category row of the container's property: its label key's category key, labelled
     /// by the controller's database ("Unnamed Category" when it has no label).

@@ -152,8 +152,8 @@ private slots:
         QTest::newRow("blocked setItemData: new key") << setItemData(1, "X") << true << "X" << 1;
         QTest::newRow("blocked setItemData: old key") << setItemData(1, "X") << true << "B" << -1;
         QTest::newRow("blocked setItemData: duplicate") << setItemData(2, "A") << true << "A" << 2;
-        QTest::newRow("blocked clearItemData") << clearItemData << true << "B" << -1;
-        QTest::newRow("blocked clearData of the item") << clearItem << true << "B" << -1;
+        QTest::newRow("clearItemData") << clearItemData << false << "B" << -1;
+        QTest::newRow("clearData of the item") << clearItem << false << "B" << -1;
         QTest::newRow("blocked duplicate in a host row") << hostRowToDuplicate << true << "A" << 3;
         QTest::newRow("blocked host row replaced by a duplicate") << replaceRow(3) << true << "A" << 3;
         QTest::newRow("blocked own row replaced by a duplicate") << replaceRow(2) << true << "A" << 2;
