@@ -17,24 +17,24 @@ namespace {
 constexpr int labelColumn = 0;
 constexpr int valueColumn = 1;
 
-std::shared_ptr<BaseProperty> makeProperty(const PropertySpec &spec, int position)
+std::shared_ptr<BaseProperty> makeProperty(const MixEntry &entry, int position)
 {
-    LabelKey key(spec.key, spec.categoryKey, position);
-    switch (spec.kind) {
-    case PropertySpec::Kind::Integer:
-        return std::make_shared<CostPropertyInteger>(key, static_cast<int>(spec.number), spec.unit,
-                                                     static_cast<int>(spec.minimum), static_cast<int>(spec.maximum));
-    case PropertySpec::Kind::Double:
-    case PropertySpec::Kind::Price:
-        return std::make_shared<CostPropertyDouble>(key, spec.number, spec.unit, spec.minimum, spec.maximum);
-    case PropertySpec::Kind::Choice:
-        return std::make_shared<CostPropertyEnum>(key, spec.choiceKeys, spec.choice);
-    case PropertySpec::Kind::Text:
-        return std::make_shared<CostPropertyString>(key, spec.text);
-    case PropertySpec::Kind::Boolean:
+    LabelKey key(entry.key, entry.categoryKey, position);
+    switch (entry.kind) {
+    case MixEntry::Kind::Integer:
+        return std::make_shared<CostPropertyInteger>(key, static_cast<int>(entry.number), entry.unit,
+                                                     static_cast<int>(entry.minimum), static_cast<int>(entry.maximum));
+    case MixEntry::Kind::Double:
+    case MixEntry::Kind::Price:
+        return std::make_shared<CostPropertyDouble>(key, entry.number, entry.unit, entry.minimum, entry.maximum);
+    case MixEntry::Kind::Choice:
+        return std::make_shared<CostPropertyEnum>(key, entry.choiceKeys, entry.choice);
+    case MixEntry::Kind::Text:
+        return std::make_shared<CostPropertyString>(key, entry.text);
+    case MixEntry::Kind::Boolean:
         break;
     }
-    return std::make_shared<CostPropertyBoolean>(key, spec.flag);
+    return std::make_shared<CostPropertyBoolean>(key, entry.flag);
 }
 
 } // namespace
@@ -46,12 +46,12 @@ BenchmarkPlan::BenchmarkPlan(int n)
     const auto parent = std::make_shared<Velmaris::Object>(1);
     const int generation = nextGeneration();
     for (int i = 0; i < n; ++i) {
-        const PropertySpec spec = propertySpec(i, generation);
-        labels.setLabel(spec.key, spec.label);
-        for (const std::string &choice : spec.choiceKeys)
+        const MixEntry entry = mixEntry(i, generation);
+        labels.setLabel(entry.key, entry.label);
+        for (const std::string &choice : entry.choiceKeys)
             labels.setLabel(choice, labelOfKey(choice));
-        containers.push_back(Velmaris::PropertySignalContainer::make(makeProperty(spec, i), parent));
-        references.push_back(makeProperty(propertySpec(i, generation, true), i));
+        containers.push_back(Velmaris::PropertySignalContainer::make(makeProperty(entry, i), parent));
+        references.push_back(makeProperty(mixEntry(i, generation, true), i));
     }
 }
 

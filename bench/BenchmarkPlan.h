@@ -17,7 +17,7 @@ namespace Velmaris {
 class ProcPlanBaseQItemModel;
 }
 
-// An object with n properties of the realistic mix (propertySpec), as host objects, with
+// An object with n properties of the realistic mix (mixEntry), as host objects, with
 // their labels and a reference property each.
 struct BenchmarkPlan
 {

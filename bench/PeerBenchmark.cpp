@@ -24,8 +24,8 @@ void BM_OursFill(benchmark::State &state)
 
 void BM_PeerFill(benchmark::State &state)
 {
-    const std::vector<PropertySpec> specs = propertySpecs(static_cast<int>(state.range(0)));
-    timeOnFresh<PeerView>(state, [&](PeerView &peer) { peer.fill(specs); });
+    const std::vector<MixEntry> entries = mixEntries(static_cast<int>(state.range(0)));
+    timeOnFresh<PeerView>(state, [&](PeerView &peer) { peer.fill(entries); });
 }
 
 constexpr int comparedSize = 10000;
@@ -59,8 +59,8 @@ void BM_OursHeap(benchmark::State &state)
 
 void BM_PeerHeap(benchmark::State &state)
 {
-    const std::vector<PropertySpec> specs = propertySpecs(static_cast<int>(state.range(0)));
-    countHeapBytes<PeerView>(state, [&](PeerView &peer) { peer.fill(specs); });
+    const std::vector<MixEntry> entries = mixEntries(static_cast<int>(state.range(0)));
+    countHeapBytes<PeerView>(state, [&](PeerView &peer) { peer.fill(entries); });
 }
 
 BENCHMARK(BM_OursHeap)->Arg(comparedSize)->Iterations(1);

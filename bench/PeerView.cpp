@@ -10,41 +10,41 @@
 
 namespace {
 
-KProperty *peerProperty(const PropertySpec &spec)
+KProperty *peerProperty(const MixEntry &entry)
 {
-    const QByteArray name = QByteArray::fromStdString(spec.key);
-    const QString caption = QString::fromStdString(spec.label);
+    const QByteArray name = QByteArray::fromStdString(entry.key);
+    const QString caption = QString::fromStdString(entry.label);
     KProperty *property = nullptr;
-    switch (spec.kind) {
-    case PropertySpec::Kind::Integer:
-        property = new KProperty(name, static_cast<int>(spec.number), caption, QString(), KProperty::Int);
-        property->setOption("min", static_cast<int>(spec.minimum));
-        property->setOption("max", static_cast<int>(spec.maximum));
+    switch (entry.kind) {
+    case MixEntry::Kind::Integer:
+        property = new KProperty(name, static_cast<int>(entry.number), caption, QString(), KProperty::Int);
+        property->setOption("min", static_cast<int>(entry.minimum));
+        property->setOption("max", static_cast<int>(entry.maximum));
         break;
-    case PropertySpec::Kind::Double:
-    case PropertySpec::Kind::Price:
-        property = new KProperty(name, spec.number, caption, QString(), KProperty::Double);
-        property->setOption("min", spec.minimum);
-        property->setOption("max", spec.maximum);
+    case MixEntry::Kind::Double:
+    case MixEntry::Kind::Price:
+        property = new KProperty(name, entry.number, caption, QString(), KProperty::Double);
+        property->setOption("min", entry.minimum);
+        property->setOption("max", entry.maximum);
         property->setOption("precision", 2);
         break;
-    case PropertySpec::Kind::Choice: {
+    case MixEntry::Kind::Choice: {
         QStringList keys;
         QStringList names;
-        for (const std::string &key : spec.choiceKeys) {
+        for (const std::string &key : entry.choiceKeys) {
             keys << QString::fromStdString(key);
             names << QString::fromStdString(labelOfKey(key));
         }
-        const QString current = keys.at(spec.choice);
+        const QString current = keys.at(entry.choice);
         return new KProperty(name, new KPropertyListData(keys, names), QVariant(current), caption);
     }
-    case PropertySpec::Kind::Text:
-        return new KProperty(name, QString::fromStdString(spec.text), caption, QString(), KProperty::String);
-    case PropertySpec::Kind::Boolean:
-        return new KProperty(name, spec.flag, caption, QString(), KProperty::Bool);
+    case MixEntry::Kind::Text:
+        return new KProperty(name, QString::fromStdString(entry.text), caption, QString(), KProperty::String);
+    case MixEntry::Kind::Boolean:
+        return new KProperty(name, entry.flag, caption, QString(), KProperty::Bool);
     }
-    if (!spec.unit.empty())
-        property->setOption("suffix", QString::fromStdString(" " + spec.unit));
+    if (!entry.unit.empty())
+        property->setOption("suffix", QString::fromStdString(" " + entry.unit));
     return property;
 }
 
@@ -75,33 +75,33 @@ PeerView::~PeerView()
     view.changeSet(nullptr);
 }
 
-void PeerView::fill(const std::vector<PropertySpec> &specs)
+void PeerView::fill(const std::vector<MixEntry> &entries)
 {
     set = std::make_unique<KPropertySet>();
-    for (const PropertySpec &spec : specs) {
-        const QByteArray group = QByteArray::fromStdString(spec.categoryKey);
+    for (const MixEntry &entry : entries) {
+        const QByteArray group = QByteArray::fromStdString(entry.categoryKey);
         if (!set->groupNames().contains(group))
-            set->setGroupCaption(group, QString::fromStdString(labelOfKey(spec.categoryKey)));
-        set->addProperty(peerProperty(spec), group);
+            set->setGroupCaption(group, QString::fromStdString(labelOfKey(entry.categoryKey)));
+        set->addProperty(peerProperty(entry), group);
     }
     view.changeSet(set.get());
     QApplication::processEvents();
 }
 
-std::vector<PropertySpec> propertySpecs(int n)
+std::vector<MixEntry> mixEntries(int n)
 {
-    std::vector<PropertySpec> specs;
+    std::vector<MixEntry> entries;
     const int generation = nextGeneration();
     for (int i = 0; i < n; ++i)
-        specs.push_back(propertySpec(i, generation));
-    return specs;
+        entries.push_back(mixEntry(i, generation));
+    return entries;
 }
 
 PeerEditedRow::PeerEditedRow(int n)
 {
-    const std::vector<PropertySpec> specs = propertySpecs(n);
-    const PropertySpec &edited = specs[static_cast<std::size_t>(n / 40 * 20 + 4)];
-    m_peer.fill(specs);
+    const std::vector<MixEntry> entries = mixEntries(n);
+    const MixEntry &edited = entries[static_cast<std::size_t>(n / 40 * 20 + 4)];
+    m_peer.fill(entries);
     m_name = QByteArray::fromStdString(edited.key);
     m_cell = valueCellOf(*m_peer.view.model(), QString::fromStdString(edited.label));
     m_peer.view.scrollTo(m_cell, QAbstractItemView::PositionAtCenter);

@@ -17,9 +17,9 @@ struct PeerView
     PeerView();
     ~PeerView();
 
-    // Makes a property per spec, adds it to the set under its category and shows the set,
+    // Makes a property per entry, adds it to the set under its category and shows the set,
     // laid out and painted.
-    void fill(const std::vector<PropertySpec> &specs);
+    void fill(const std::vector<MixEntry> &entries);
 
     std::unique_ptr<KPropertySet> set;
     KPropertyEditorView view;
@@ -41,5 +41,5 @@ private:
     double m_value = 1.0;
 };
 
-// The specs of a plan of n properties.
-std::vector<PropertySpec> propertySpecs(int n);
+// The entries of a plan of n properties.
+std::vector<MixEntry> mixEntries(int n);

@@ -31,43 +31,43 @@ std::string labelOfLength(int i, std::size_t length)
 
 } // namespace
 
-PropertySpec propertySpec(int i, int generation, bool reference)
+MixEntry mixEntry(int i, int generation, bool reference)
 {
     const int shift = reference && i % 7 == 0 ? 1 : 0;
-    PropertySpec spec;
-    spec.key = "P_" + std::to_string(i);
-    spec.label = labelOfLength(i, 10 + static_cast<std::size_t>(i * 13 % 31));
-    spec.categoryKey = "CAT_" + std::to_string(i / 3 % categoryCount);
+    MixEntry entry;
+    entry.key = "P_" + std::to_string(i);
+    entry.label = labelOfLength(i, 10 + static_cast<std::size_t>(i * 13 % 31));
+    entry.categoryKey = "CAT_" + std::to_string(i / 3 % categoryCount);
     const int slot = i / 20;
     const Range &range = ranges[static_cast<std::size_t>(slot % ranges.size())];
-    spec.minimum = range.minimum;
-    spec.maximum = range.maximum;
-    spec.number = spread(i + generation * 1000003LL, range) + shift;
+    entry.minimum = range.minimum;
+    entry.maximum = range.maximum;
+    entry.number = spread(i + generation * 1000003LL, range) + shift;
     const int kind = i % 20;
     if (kind < 3) {
-        spec.kind = PropertySpec::Kind::Integer;
-        spec.number = std::floor(spec.number);
-        spec.unit = slot % 2 ? "pcs" : "";
+        entry.kind = MixEntry::Kind::Integer;
+        entry.number = std::floor(entry.number);
+        entry.unit = slot % 2 ? "pcs" : "";
     } else if (kind < 9) {
-        spec.kind = PropertySpec::Kind::Double;
-        spec.unit = physicalUnits[static_cast<std::size_t>((slot + kind) % physicalUnits.size())];
+        entry.kind = MixEntry::Kind::Double;
+        entry.unit = physicalUnits[static_cast<std::size_t>((slot + kind) % physicalUnits.size())];
     } else if (kind < 12) {
-        spec.kind = PropertySpec::Kind::Price;
-        spec.unit = "usd";
+        entry.kind = MixEntry::Kind::Price;
+        entry.unit = "usd";
     } else if (kind < 15) {
-        spec.kind = PropertySpec::Kind::Choice;
+        entry.kind = MixEntry::Kind::Choice;
         const int count = 3 + i % 10;
         for (int c = 0; c < count; ++c)
-            spec.choiceKeys.push_back("CH_" + std::to_string(count) + "_" + std::to_string(c));
-        spec.choice = (i + shift) % count;
+            entry.choiceKeys.push_back("CH_" + std::to_string(count) + "_" + std::to_string(c));
+        entry.choice = (i + shift) % count;
     } else if (kind < 18) {
-        spec.kind = PropertySpec::Kind::Text;
-        spec.text = "Deburr <edge " + std::to_string(i + shift) + "> before the next clamping";
+        entry.kind = MixEntry::Kind::Text;
+        entry.text = "Deburr <edge " + std::to_string(i + shift) + "> before the next clamping";
     } else {
-        spec.kind = PropertySpec::Kind::Boolean;
-        spec.flag = (i / 20 + shift) % 2 == 0;
+        entry.kind = MixEntry::Kind::Boolean;
+        entry.flag = (i / 20 + shift) % 2 == 0;
     }
-    return spec;
+    return entry;
 }
 
 int nextGeneration()

@@ -5,7 +5,7 @@
 
 // One property of a realistic plan object, described apart from any property library so that
 // ours and a peer are filled with the same properties.
-struct PropertySpec
+struct MixEntry
 {
     enum class Kind { Integer, Double, Price, Text, Boolean, Choice };
 
@@ -30,7 +30,7 @@ constexpr int categoryCount = 10;
 // 10 categories; values differ from row to row, and from one generation to the next, so that
 // no plan finds the widths of its numbers remembered from an earlier one. The reference of
 // every seventh differs.
-PropertySpec propertySpec(int i, int generation, bool reference = false);
+MixEntry mixEntry(int i, int generation, bool reference = false);
 
 // A generation not used before in this process.
 int nextGeneration();
