@@ -148,6 +148,7 @@ private slots:
         QTest::newRow("blocked rename: new key") << renameRow(0) << true << "X" << 0;
         QTest::newRow("blocked rename: old key") << renameRow(0) << true << "A" << -1;
         QTest::newRow("blocked move") << move << true << "C" << 0;
+        QTest::newRow("blocked move: a key moved down") << move << true << "A" << 1;
         QTest::newRow("blocked rename of a host row") << renameRow(3) << true << "H" << -1;
         QTest::newRow("blocked setItemData: new key") << setItemData(1, "X") << true << "X" << 1;
         QTest::newRow("blocked setItemData: old key") << setItemData(1, "X") << true << "B" << -1;
