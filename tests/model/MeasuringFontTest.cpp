@@ -19,7 +19,7 @@ private slots:
         };
         const QStringList texts{QStringLiteral("123456.75 mm"), QStringLiteral("1 mm"), QStringLiteral("-0.000 mm"),
                                 QStringLiteral("0 millimetres"), QStringLiteral("AVATAR To Ty"),
-                                QStringLiteral("12.5 \u00b0C"), QString()};
+                                QStringLiteral("-V"), QStringLiteral("12.5 \u00b0C"), QString()}; // "-V": every pair kerned
         MeasuringFont font;
         for (const auto &[family, size] : {std::make_pair(QStringLiteral("DejaVu Sans"), 10), std::make_pair(QStringLiteral("DejaVu Sans"), 40),
                                            std::make_pair(QStringLiteral("DejaVu Serif"), 40), std::make_pair(QStringLiteral("DejaVu Sans"), 10)}) {
