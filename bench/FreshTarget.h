@@ -37,3 +37,12 @@ void countHeapBytes(benchmark::State &state, Fill fill)
     }
     state.counters["items"] = static_cast<double>(state.range(0));
 }
+
+// Times step on one Row made for n properties, the same row every iteration.
+template <typename Row>
+void timeOnOneRow(benchmark::State &state, int n, void (Row::*step)())
+{
+    Row row(n);
+    for (auto _ : state)
+        (row.*step)();
+}

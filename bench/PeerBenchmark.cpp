@@ -32,16 +32,12 @@ constexpr int comparedSize = 10000;
 
 void BM_OursEdit(benchmark::State &state)
 {
-    EditedRow edited(comparedSize);
-    for (auto _ : state)
-        edited.edit();
+    timeOnOneRow(state, comparedSize, &EditedRow::edit);
 }
 
 void BM_PeerEdit(benchmark::State &state)
 {
-    PeerEditedRow edited(comparedSize);
-    for (auto _ : state)
-        edited.edit();
+    timeOnOneRow(state, comparedSize, &PeerEditedRow::edit);
 }
 
 constexpr int repetitions = 5;

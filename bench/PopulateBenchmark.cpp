@@ -150,16 +150,12 @@ constexpr int editedPlanSize = 10000;
 
 void BM_Edit(benchmark::State &state)
 {
-    EditedRow edited(editedPlanSize);
-    for (auto _ : state)
-        edited.edit();
+    timeOnOneRow(state, editedPlanSize, &EditedRow::edit);
 }
 
 void BM_Refresh(benchmark::State &state)
 {
-    EditedRow edited(editedPlanSize);
-    for (auto _ : state)
-        edited.refresh();
+    timeOnOneRow(state, editedPlanSize, &EditedRow::refresh);
 }
 
 constexpr int repetitions = 5;
