@@ -58,7 +58,7 @@ void ProcPlanBaseQItemModel::generateLabelQitem(CCAPIAccess::DataBaseControl *db
     CellChangeBatch writes(*this, index);
     writes.write(labelText, Qt::DisplayRole);
     writes.write(true, ReadOnlyRole);
-    writes.write(QString::fromStdString(labelKey->getStringKey()), s_tsKeyRole);
+    writes.write(d->keyTexts.textOf(labelKey->getStringKey()), s_tsKeyRole);
     if (markLabel)
         writes.write(true, MarkedLabelRole);
 

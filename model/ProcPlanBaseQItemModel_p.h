@@ -1,6 +1,7 @@
 #pragma once
 
 #include <velmaris/model/CategoryRowLookup.h>
+#include <velmaris/model/KeyTextCache.h>
 #include <velmaris/model/MeasuringFont.h>
 #include <velmaris/model/SpinBoxVariantCache.h>
 
@@ -19,6 +20,7 @@ public:
 
     CategoryRowLookup categoryRows;
     bool appendingCategory = false;
+    KeyTextCache keyTexts;
     MeasuringFont measuringFont;
     SpinBoxVariantCache spinBoxVariants;
 };

@@ -54,7 +54,7 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
         return;
     {
         CellChangeBatch writes(*this, index);
-        writes.write(QString::fromStdString(property->getLabelKey()->getStringKey()), 1235);
+        writes.write(d->keyTexts.textOf(property->getLabelKey()->getStringKey()), 1235);
         writes.write(parentObjectId, 1234);
     }
     updatePropertyValueAt(dbControl, property, referenceProperty, index, comparisonProperty, scaleMode,
