@@ -55,17 +55,19 @@ BenchmarkPlan::BenchmarkPlan(int n)
     }
 }
 
-void fillLikeEditor(Velmaris::ProcPlanBaseQItemModel &model, BenchmarkPlan &plan)
+void fillLikeEditor(Velmaris::ProcPlanBaseQItemModel &model, BenchmarkPlan &plan, int times)
 {
     model.setColumnCount(2);
     model.setHorizontalHeaderLabels({QStringLiteral("Property"), QStringLiteral("Value")});
-    const auto visible = Velmaris::ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps(plan.containers, false);
-    // Display positions are the plan's indices, so visible[i] is property i.
-    for (std::size_t i = 0; i < visible.size(); ++i) {
-        const QModelIndex category = model.categoryIndex(&plan.controller, visible[i]);
-        QStandardItem *categoryItem = model.itemFromIndex(category);
-        categoryItem->appendRow({new QStandardItem, new QStandardItem});
-        refreshRow(model, plan, i, model.index(categoryItem->rowCount() - 1, valueColumn, category));
+    for (int pass = 0; pass < times; ++pass) {
+        const auto visible = Velmaris::ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps(plan.containers, false);
+        // Display positions are the plan's indices, so visible[i] is property i.
+        for (std::size_t i = 0; i < visible.size(); ++i) {
+            const QModelIndex category = model.categoryIndex(&plan.controller, visible[i]);
+            QStandardItem *categoryItem = model.itemFromIndex(category);
+            categoryItem->appendRow({new QStandardItem, new QStandardItem});
+            refreshRow(model, plan, i, model.index(categoryItem->rowCount() - 1, valueColumn, category));
+        }
     }
 }
 

@@ -30,8 +30,9 @@ struct BenchmarkPlan
 };
 
 // Fills the model as the editor fills its view: the header, then for every visible property
-// its category, a new row of two cells, the label and the value.
-void fillLikeEditor(Velmaris::ProcPlanBaseQItemModel &model, BenchmarkPlan &plan);
+// its category, a new row of two cells, the label and the value; all of that `times` over,
+// each time in new rows.
+void fillLikeEditor(Velmaris::ProcPlanBaseQItemModel &model, BenchmarkPlan &plan, int times = 1);
 
 // Fills one row again as the editor does after a command: label (its mark cleared first) and
 // value.
