@@ -205,17 +205,8 @@ private slots:
         QCOMPARE(original.editorVariant(), QVariant(3.0));
     }
 
-    void spin_box_data_and_width()
+    void expression_text_and_width()
     {
-        CostPropertyDouble length(key(), 4.0, "mm", 0.0, 10.0);
-        VLDoubleSpinBoxData expected;
-        expected.minimum = 0.0;
-        expected.maximum = 10.0;
-        expected.decimals = 2;
-        expected.suffix = QStringLiteral("mm");
-        const VLDoubleSpinBoxData data = number(length)->calculateSpinBoxData();
-        QVERIFY(data == expected && data.keyboardTracking);
-
         // The editor value in the variant's own text, a blank, the unit.
         const QFontMetrics metrics(QFont(QStringLiteral("DejaVu Sans"), 12));
         CostPropertyInteger count(key(), 42, "pcs", 0, 100);
