@@ -211,14 +211,17 @@ private slots:
         QTest::addColumn<bool>("editable");
         QTest::addColumn<bool>("marked");
         QTest::addColumn<QVariant>("tooltip");
+        QTest::addColumn<QString>("translation"); // of " not editable"; none when null
         const QString thirty(30, QLatin1Char('x'));
         const QString thirtyOne(31, QLatin1Char('y'));
         const QString umlauts(16, QChar(0xe4)); // 32 bytes in 16 characters
-        QTest::newRow("30 bytes, no tooltip") << thirty << true << false << QVariant();
-        QTest::newRow("31 bytes, itself") << thirtyOne << true << true << QVariant(thirtyOne);
-        QTest::newRow("bytes count, not characters") << umlauts << true << false << QVariant(umlauts);
-        QTest::newRow("short, not editable") << "Rate" << false << true << QVariant(QStringLiteral("Rate not editable"));
-        QTest::newRow("long, not editable") << thirtyOne << false << false << QVariant(thirtyOne + " not editable");
+        QTest::newRow("30 bytes, no tooltip") << thirty << true << false << QVariant() << QString();
+        QTest::newRow("31 bytes, itself") << thirtyOne << true << true << QVariant(thirtyOne) << QString();
+        QTest::newRow("bytes count, not characters") << umlauts << true << false << QVariant(umlauts) << QString();
+        QTest::newRow("short, not editable") << "Rate" << false << true << QVariant(QStringLiteral("Rate not editable")) << QString();
+        QTest::newRow("long, not editable") << thirtyOne << false << false << QVariant(thirtyOne + " not editable") << QString();
+        QTest::newRow("not editable, translated") << "Rate" << false << true << QVariant(QStringLiteral("Rate nicht editierbar"))
+                                                  << QStringLiteral(" nicht editierbar");
     }
 
     void label_cell()
@@ -226,14 +229,18 @@ private slots:
         QFETCH(QString, label);
         QFETCH(bool, editable);
         QFETCH(bool, marked);
+        QFETCH(QString, translation);
         CCAPIAccess::DataBaseControl db;
         db.setLabel("P_Key", label.toStdString());
         Categories c;
         c.model.item(c.row("C"))->appendRow(new QStandardItem);
         const QModelIndex cell = c.model.index(0, 0, c.model.index(0, 0));
         const LabelKey labelKey = LabelKey("P_Key", "C").setEditable(editable);
+        OneTextTranslator translator("Velmaris::ProcPlanBaseQItemModel", " not editable", translation);
+        QCoreApplication::installTranslator(&translator);
         c.model.generateLabelQitem(&db, &labelKey, cell, marked);
         c.model.generateLabelQitem(&db, &labelKey, cell, false); // a mark stays once set
+        QCoreApplication::removeTranslator(&translator);
 
         QCOMPARE(cell.data(Qt::DisplayRole).toString(), label);
         QTEST(cell.data(Qt::ToolTipRole), "tooltip");
@@ -244,21 +251,6 @@ private slots:
         c.model.generateLabelQitem(&db, &labelKey, QModelIndex(), true);
         QCOMPARE(c.model.rowCount(), 1);
         QCOMPARE(c.model.getPropertyKeyAtIndex(QModelIndex()), std::string());
-    }
-
-    void label_cell_translated()
-    {
-        CCAPIAccess::DataBaseControl db;
-        db.setLabel("P_Fixed", "Rate");
-        Categories c;
-        c.model.item(c.row("C"))->appendRow(new QStandardItem);
-        const QModelIndex cell = c.model.index(0, 0, c.model.index(0, 0));
-        const LabelKey fixed = LabelKey("P_Fixed", "C").setEditable(false);
-        OneTextTranslator german("Velmaris::ProcPlanBaseQItemModel", " not editable", QStringLiteral(" nicht editierbar"));
-        QCoreApplication::installTranslator(&german);
-        c.model.generateLabelQitem(&db, &fixed, cell, true);
-        QCoreApplication::removeTranslator(&german);
-        QCOMPARE(cell.data(Qt::ToolTipRole).toString(), QStringLiteral("Rate nicht editierbar"));
     }
 };
 
