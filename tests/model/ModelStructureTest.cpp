@@ -240,7 +240,6 @@ private slots:
         QCoreApplication::installTranslator(&translator);
         c.model.generateLabelQitem(&db, &labelKey, cell, marked);
         c.model.generateLabelQitem(&db, &labelKey, cell, false); // a mark stays once set
-        QCoreApplication::removeTranslator(&translator);
 
         QCOMPARE(cell.data(Qt::DisplayRole).toString(), label);
         QTEST(cell.data(Qt::ToolTipRole), "tooltip");
