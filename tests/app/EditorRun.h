@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/plan/PlanFile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,3 +16,6 @@ struct EditorRun
 };
 
 EditorRun runEditor(const QStringList &arguments);
+
+// A plan the test relies on; one that does not load ends the test run.
+std::unique_ptr<VelmarisEditor::PlanDocument> loadedPlan(const QString &path);
