@@ -125,6 +125,7 @@ private slots:
         QTest::newRow("German comma") << number(5.0, 0, 100, 2) << s_german << "'97,5 Return" << QVariant(97.5) << false;
         QTest::newRow("German grouping") << number(5.0, 0, 1e6, 2) << s_german << "'1.234,5 Tab" << QVariant(1234.5) << false;
         QTest::newRow("integer") << number(3, 0, 100, 0) << s_english << "'42 Return" << QVariant(42) << false;
+        QTest::newRow("arrow steps from the value") << number(5.0, 0, 100, 2) << s_english << "F2 Up Return" << QVariant(6.0) << false;
         QTest::newRow("above the maximum") << number(5.0, 0, 10, 2) << s_english << "'50 Return Tab" << none << true;
         QTest::newRow("escape") << number(5.0, 0, 10, 2) << s_english << "'6 Escape" << none << false;
         QTest::newRow("line break, Tab leaves") << s_lines << s_english << "Return Ctrl+End Return 'c Tab" << QVariant("a\nb\nc") << false;
