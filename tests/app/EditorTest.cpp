@@ -76,7 +76,7 @@ class EditorTest : public QObject
 private slots:
     void filling_and_settings()
     {
-        // The rows and values as filled: see report_in_words.
+        // The rows and values of a plain fill are checked in report_in_words.
         MainWindow window(loadedPlan(s_plan), nullptr, QString());
         QVERIFY(window.setCurrency(QStringLiteral("chf")));
         QCOMPARE(window.findChild<QComboBox *>()->currentText(), QStringLiteral("CHF"));
