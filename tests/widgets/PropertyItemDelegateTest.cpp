@@ -168,7 +168,7 @@ private slots:
         QTest::newRow("nine digits") << number(98765432.1, 0, high, 2) << s_english << "98,765,432.10" << "";
         QTest::newRow("fifteen digits") << number(123456789012345.0, 0, high, 0) << s_english << "123,456,789,012,345" << "";
         QTest::newRow("price decimals") << number(64.9, 0, 1e6, 2, "EUR") << s_german << "64,90 EUR" << "";
-        QTest::newRow("German grouping") << number(1234.5, 0, 1e6, -1) << s_german << "1.234,5" << "";
+        QTest::newRow("German grouping, fifteen digits") << number(1234.56789012345, 0, 1e6, -1) << s_german << "1.234,56789012345" << "";
         QTest::newRow("shortest") << number(0.1 + 0.2, 0, 1, -1) << s_english << "0.3" << "";
         QTest::newRow("check box") << s_flag << s_english << "No" << "";
         QTest::newRow("no value") << number(QString(), 0, 10, 0, "kg") << s_english << "" << "No value";
