@@ -2,7 +2,6 @@
 
 #include "app/plan/PlanFile.h"
 
-#include <QString>
 #include <QStringList>
 
 // How a run of the editor binary ended. A crash, a sanitizer's abort or a hang shows as

@@ -94,12 +94,6 @@ private slots:
 
         QVERIFY(window.selectObject(20));
         QCOMPARE(propertyRows(window), 0);
-        QVERIFY(!window.selectObject(99));
-        // Selected from code, the object is filled once, though the list announces it too.
-        QSignalSpy filled(&window.propertyModel(), &Velmaris::ProcPlanBaseQItemModel::sigPropGotModified);
-        QVERIFY(window.selectObject(10));
-        QCOMPARE(filled.count(), 5);
-        QCOMPARE(window.objectList()->currentIndex().row(), 0);
     }
 
     void editing_with_undo()
@@ -110,7 +104,6 @@ private slots:
             QCOMPARE(spin.suffix(), QStringLiteral(" EUR"));
             spin.setValue(120.0);
         });
-        QCOMPARE(window.undoStack().count(), 1);
         QCOMPARE(window.undoStack().text(0), QStringLiteral("Change Rate of Milling 10 to 120 EUR"));
         QCOMPARE(std::get<double>(rate->value()), 120.0);
         QCOMPARE(viewCell(window, "OP_Rate").data(Velmaris::StateFlagsRole).toInt(), int(Velmaris::ChangedFlag));
@@ -121,7 +114,8 @@ private slots:
 
         window.undoStack().undo();
         QCOMPARE(std::get<int>(material->value()), 0);
-        // Undo and redo show the change from elsewhere: its object, its row past the filter, filled once.
+        // Undo and redo show the change from elsewhere: its object, selected from code and filled once
+        // though the list announces it too, and its row past the filter.
         for (const double shown : {100.0, 120.0}) {
             window.selectObject(20);
             window.setFilterText(QStringLiteral("coolant"));
@@ -198,10 +192,9 @@ private slots:
         window.propertyView()->setCurrentIndex(key.isEmpty() ? window.filterModel().index(0, 0)
                                                              : viewCell(window, key.toStdString()));
         QCOMPARE(window.toAutomaticAction()->isEnabled(), offered);
-        const int commands = window.undoStack().count();
         window.toAutomaticAction()->trigger();
-        QCOMPARE(window.undoStack().count(), commands + int(offered));
-        QCOMPARE(window.undoStack().text(commands), offered ? QStringLiteral("Set Rate to automatic") : QString());
+        QCOMPARE(window.undoStack().count(), int(edited) + int(offered));
+        QCOMPARE(window.undoStack().text(int(edited)), offered ? QStringLiteral("Set Rate to automatic") : QString());
         QCOMPARE(std::get<double>(window.plan().property(10, "OP_Rate")->value()), edited && !offered ? 120.0 : 100.0);
         QVERIFY(!window.toAutomaticAction()->isEnabled());
         // Back to automatic, the rate is no longer marked as modified.
@@ -243,7 +236,6 @@ private slots:
         QVERIFY(QFile::copy(s_plan, path) && QFile::copy(s_plan, other));
         MainWindow window(loadedPlan(s_plan), nullptr, path);
         QCOMPARE(window.windowTitle(), QStringLiteral("plan.json[*] - Velmaris process plan editor"));
-        QVERIFY(!window.isWindowModified());
         editThroughDelegate<QDoubleSpinBox>(window, "OP_Rate", [](QDoubleSpinBox &spin) { spin.setValue(120.0); });
         QVERIFY(window.isWindowModified());
         ModalBoxes boxes(answer);

@@ -22,12 +22,10 @@ private slots:
 
         CostPropertyEnum choice(key("P"), {"A", "B"}, 0);
         CostPropertyInteger count(key("P"), 5);
-        for (const std::shared_ptr<CommandBase> &misfit : std::vector<std::shared_ptr<CommandBase>>{
-                 std::make_shared<SetPropertyEnumValueCmd>(layout, &choice, 2, false),
-                 std::make_shared<SetPropertyDoubleValueCmd>(layout, &count, 2.5, false),
-                 std::make_shared<SetPropertyEnumValueCmd>(layout, &name, 0, false),
-                 std::make_shared<SetPropertyBooleanValueCmd>(layout, nullptr, true)})
-            QVERIFY(!misfit->execute());
+        QVERIFY(!SetPropertyEnumValueCmd(layout, &choice, 2, false).execute());
+        QVERIFY(!SetPropertyDoubleValueCmd(layout, &count, 2.5, false).execute());
+        QVERIFY(!SetPropertyEnumValueCmd(layout, &name, 0, false).execute());
+        QVERIFY(!SetPropertyBooleanValueCmd(layout, nullptr, true).execute());
         QCOMPARE(std::make_tuple(choice.getIndexValue(), count.getValue(), choice.isModified()), std::make_tuple(0, 5, false));
     }
 };
