@@ -25,3 +25,12 @@ EditorRun runEditor(const QStringList &arguments)
     return {editor.exitStatus() == QProcess::NormalExit, editor.exitCode(), QString::fromUtf8(output, output.size()),
             QString::fromUtf8(errors, errors.size())};
 }
+
+std::unique_ptr<VelmarisEditor::PlanDocument> loadedPlan(const QString &path)
+{
+    VelmarisEditor::PlanError error;
+    auto plan = VelmarisEditor::loadPlan(path, &error);
+    if (!plan)
+        qFatal("%s", qPrintable(error.message()));
+    return plan;
+}

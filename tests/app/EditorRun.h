@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QString>
+#include "app/plan/PlanFile.h"
+
 #include <QStringList>
 
 // How a run of the editor binary ended. A crash, a sanitizer's abort or a hang shows as
@@ -14,3 +15,6 @@ struct EditorRun
 };
 
 EditorRun runEditor(const QStringList &arguments);
+
+// A plan the test relies on; one that does not load ends the test run.
+std::unique_ptr<VelmarisEditor::PlanDocument> loadedPlan(const QString &path);

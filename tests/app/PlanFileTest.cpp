@@ -1,7 +1,5 @@
 #include "EditorRun.h"
 
-#include "app/plan/PlanFile.h"
-
 #include <velmaris/host/property/BaseProperty.h>
 
 #include <QDir>
@@ -73,15 +71,6 @@ QString refusalOf(const QString &path)
     PlanError error;
     const auto plan = loadPlan(path, &error);
     return plan ? QStringLiteral("accepted") : error.message();
-}
-
-std::unique_ptr<PlanDocument> planFrom(const QString &path)
-{
-    PlanError error;
-    auto plan = loadPlan(path, &error);
-    if (!plan)
-        qFatal("%s", qPrintable(error.message()));
-    return plan;
 }
 
 // Everything a plan's properties hold, for comparing plans without going through the file format.
@@ -221,8 +210,7 @@ private slots:
         QVERIFY2(run.exitedNormally && run.exitCode == 0 && run.errors.isEmpty(), qPrintable(run.errors));
         QVERIFY2(run.output.contains(shownRow), qPrintable(run.output));
 
-        const auto plan = planFrom(path);
-        QVERIFY(!states(*plan).empty());
+        const auto plan = loadedPlan(path);
         const QByteArray first = serializePlan(*plan);
         PlanError error;
         const auto reread = parsePlan(first, QStringLiteral("round trip"), &error);
@@ -250,7 +238,7 @@ private slots:
     {
         QFETCH(Obstacle, obstacle);
         QFETCH(QString, cause);
-        const auto plan = planFrom(QStringLiteral(":/plans/reference-plan.json"));
+        const auto plan = loadedPlan(QStringLiteral(":/plans/reference-plan.json"));
         const QTemporaryDir dir(m_dir.filePath(QStringLiteral("save-XXXXXX")));
         QFile::setPermissions(dir.path(), QFile::permissions(m_dir.path()));
         const QString target = dir.filePath(QStringLiteral("plan.json"));

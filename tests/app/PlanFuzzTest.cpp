@@ -1,6 +1,5 @@
 #include "EditorRun.h"
 
-#include "app/plan/PlanFile.h"
 #include "app/ui/MainWindow.h"
 
 #include <QDir>
@@ -82,7 +81,8 @@ private slots:
 
         QTemporaryDir dir;
         QRandomGenerator random(s_seed);
-        QStringList forBinary;
+        // Each run goes on beside the next mutants' checks in this process.
+        std::vector<std::pair<QString, std::future<EditorRun>>> runs;
         for (int n = 0; n < seeds.size() * s_mutantsPerPlan; ++n) {
             QFile seed(seeds.at(n / s_mutantsPerPlan));
             QFile mutant(dir.filePath(QStringLiteral("%1-%2").arg(QFileInfo(seed).completeBaseName()).arg(n)));
@@ -97,21 +97,13 @@ private slots:
                 QVERIFY2(error.message().startsWith(mutant.fileName() + ": ") && !error.message().contains('\n'),
                          qPrintable(error.message()));
             if (n % s_binaryEvery == 0)
-                forBinary.push_back(mutant.fileName());
+                runs.emplace_back(mutant.fileName(), std::async(std::launch::async, runEditor,
+                                                                QStringList{QStringLiteral("--plan"), mutant.fileName(), QStringLiteral("--dump")}));
         }
-        // A few at a time, as each sanitizer-built editor takes a core and much memory.
-        for (int first = 0; first < forBinary.size(); first += 3) {
-            std::vector<std::future<EditorRun>> runs;
-            for (const QString &path : forBinary.mid(first, 3))
-                runs.push_back(std::async(std::launch::async, runEditor,
-                                          QStringList{QStringLiteral("--plan"), path, QStringLiteral("--dump")}));
-            for (std::size_t i = 0; i < runs.size(); ++i) {
-                const QString &path = forBinary.at(first + static_cast<int>(i));
-                const EditorRun run = runs[i].get();
-                dir.setAutoRemove(endedWell(path, run));
-                QVERIFY2(endedWell(path, run),
-                         qPrintable(QStringLiteral("%1: exit %2\n%3").arg(path).arg(run.exitCode).arg(run.errors)));
-            }
+        for (auto &[path, ending] : runs) {
+            const EditorRun run = ending.get();
+            dir.setAutoRemove(endedWell(path, run));
+            QVERIFY2(endedWell(path, run), qPrintable(QStringLiteral("%1: exit %2\n%3").arg(path).arg(run.exitCode).arg(run.errors)));
         }
     }
 };

@@ -2,8 +2,6 @@
 
 #include "support/ModalBoxes.h"
 
-#include <velmaris/host/files/FileName.h>
-
 #include <QDesktopServices>
 #include <QDir>
 #include <QTemporaryDir>
@@ -33,68 +31,49 @@ class PdfViewerTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
+    void opens_the_written_file_or_tells_the_user()
     {
-        QVERIFY(m_temp.isValid());
-        qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
+        QTemporaryDir temp;
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        const std::vector<char> pdf{'%', 'P', 'D', 'F', '-', '1', '.', '4', '\n'};
+        ModalBoxes boxes;
+        {
+            DesktopStandIn desktop;
+            QVERIFY(PdfViewer::showDocument(QStringLiteral("report.pdf"), pdf, nullptr));
+            QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(temp.filePath(QStringLiteral("report.pdf")))});
+            QFile written(temp.filePath(QStringLiteral("report.pdf")));
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            QCOMPARE(written.readAll(), QByteArray(pdf.data(), int(pdf.size())));
+
+            // The name is appended to the directory text as it is, so a sub-path lands below it.
+            QVERIFY(QDir(temp.path()).mkdir(QStringLiteral("sub")));
+            PdfViewer::showDocument(QStringLiteral("sub/inner.pdf"), pdf, nullptr);
+            QVERIFY(QFile::exists(temp.filePath(QStringLiteral("sub/inner.pdf"))));
+
+            // Nothing to show, or no place to write it: nothing written, opened or reported; the
+            // sub-path's document was opened.
+            QVERIFY(!PdfViewer::showDocument(QStringLiteral("empty.pdf"), {}, nullptr));
+            QVERIFY(!PdfViewer::showDocument(QStringLiteral("missing-dir/x.pdf"), pdf, nullptr));
+            QVERIFY(!QFile::exists(temp.filePath(QStringLiteral("empty.pdf"))));
+            QCOMPARE(desktop.opened.size(), 2);
+            QVERIFY(boxes.shown.empty());
+        }
+
+        // The offscreen platform opens no document by itself: without a handler opening fails.
+        QWidget parent;
+        QVERIFY(!PdfViewer::showDocument(QStringLiteral("plan.pdf"), pdf, &parent));
+        QVERIFY(QFile::exists(temp.filePath(QStringLiteral("plan.pdf")))); // left in place
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        const ModalBoxes::Shown &box = boxes.shown.front();
+        QCOMPARE(box.title, QStringLiteral("Could not find a pdf viewer!"));
+        QVERIFY(box.text.contains(QStringLiteral("You can download a viewer from <a href=\"https://")));
+        QVERIFY(box.linksOpenExternally && box.okIsDefault);
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QCOMPARE(box.parent, &parent);
+        const int requested = 0x08003800; // close button, system menu, title, frameless
+        QCOMPARE(int(box.flags) & requested, requested);
     }
-
-    void opens_the_written_file_or_nothing();
-    void reports_a_missing_viewer();
-
-private:
-    QString tempFile(const QString &name) const { return QDir(m_temp.path()).filePath(name); }
-
-    QTemporaryDir m_temp;
-    const std::vector<char> m_pdf{'%', 'P', 'D', 'F', '-', '1', '.', '4', '\n'};
 };
-
-void PdfViewerTest::opens_the_written_file_or_nothing()
-{
-    QVERIFY(QString::fromStdString(FileName::getSystemTempDirectoryPath().toString()).startsWith(m_temp.path()));
-    ModalBoxes boxes;
-    DesktopStandIn desktop;
-    QVERIFY(PdfViewer::showDocument(QStringLiteral("report.pdf"), m_pdf, nullptr));
-    QCOMPARE(PdfViewer::documentPath(QStringLiteral("report.pdf")), tempFile(QStringLiteral("report.pdf")));
-    QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(tempFile(QStringLiteral("report.pdf")))});
-    QFile written(tempFile(QStringLiteral("report.pdf")));
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), QByteArray(m_pdf.data(), int(m_pdf.size())));
-
-    // The name is appended to the directory text as it is, so a sub-path lands below it.
-    QVERIFY(QDir(m_temp.path()).mkdir(QStringLiteral("sub")));
-    PdfViewer::showDocument(QStringLiteral("sub/inner.pdf"), m_pdf, nullptr);
-    QCOMPARE(desktop.opened.size(), 2);
-    QVERIFY(QFile::exists(tempFile(QStringLiteral("sub/inner.pdf"))));
-
-    // Nothing to show, or no place to write it: nothing written, opened or reported.
-    QVERIFY(!PdfViewer::showDocument(QStringLiteral("empty.pdf"), {}, nullptr));
-    QVERIFY(!PdfViewer::showDocument(QStringLiteral("missing-dir/x.pdf"), m_pdf, nullptr));
-    QVERIFY(!QFile::exists(tempFile(QStringLiteral("empty.pdf"))));
-    QCOMPARE(desktop.opened.size(), 2);
-    QVERIFY(boxes.shown.empty());
-}
-
-void PdfViewerTest::reports_a_missing_viewer()
-{
-    // The offscreen platform opens no document by itself: without a handler opening fails.
-    ModalBoxes boxes;
-    QWidget parent;
-    QVERIFY(!PdfViewer::showDocument(QStringLiteral("plan.pdf"), m_pdf, &parent));
-    QVERIFY(QFile::exists(tempFile(QStringLiteral("plan.pdf")))); // left in place
-    QCOMPARE(boxes.shown.size(), std::size_t(1));
-    const ModalBoxes::Shown &box = boxes.shown.front();
-    QCOMPARE(box.title, QStringLiteral("Could not find a pdf viewer!"));
-    QVERIFY(box.text.startsWith(QStringLiteral("Please install a viewer for Adobe portable document (PDF) files. "
-                                               "You can download a viewer from <a href=\"https://")));
-    QVERIFY(box.text.endsWith(QStringLiteral("\">Adobe's website</a>.")));
-    QVERIFY(box.linksOpenExternally);
-    QVERIFY(box.okIsDefault);
-    QCOMPARE(box.icon, QMessageBox::Critical);
-    QCOMPARE(box.parent, &parent);
-    const int requested = 0x08003800; // close button, system menu, title, frameless
-    QCOMPARE(int(box.flags) & requested, requested);
-}
 
 QTEST_MAIN(PdfViewerTest)
 #include "PdfViewerTest.moc"

@@ -40,7 +40,6 @@ const Roles s_choice{{Qt::DisplayRole, QStringLiteral("B")}, {EnumEditorRole, tr
 const Roles s_text{{Qt::EditRole, QStringLiteral("x")}, {SingleLineTextRole, true}};
 const Roles s_lines{{Qt::EditRole, QStringLiteral("a\nb")}, {MultiLineTextRole, true}};
 const Roles s_flag{{Qt::EditRole, false}, {BooleanEditorRole, true}};
-const Roles s_fixedFlag{{Qt::EditRole, false}, {BooleanEditorRole, true}, {ReadOnlyRole, true}};
 const QLocale s_english(QLocale::English, QLocale::UnitedStates);
 const QLocale s_german(QLocale::German, QLocale::Germany);
 
@@ -98,19 +97,6 @@ struct ShownView
     QModelIndex nextCell; // a text cell under the next category
 };
 
-// The text a cell shows.
-struct ShownText : PropertyItemDelegate
-{
-    QString of(const QModelIndex &index, const QLocale &locale) const
-    {
-        QStyleOptionViewItem option;
-        option.locale = locale;
-        option.locale.setNumberOptions(QLocale::OmitGroupSeparator); // as views hand it over
-        initStyleOption(&option, index);
-        return option.text;
-    }
-};
-
 } // namespace
 
 class PropertyItemDelegateTest : public QObject
@@ -139,12 +125,14 @@ private slots:
         QTest::newRow("German comma") << number(5.0, 0, 100, 2) << s_german << "'97,5 Return" << QVariant(97.5) << false;
         QTest::newRow("German grouping") << number(5.0, 0, 1e6, 2) << s_german << "'1.234,5 Tab" << QVariant(1234.5) << false;
         QTest::newRow("integer") << number(3, 0, 100, 0) << s_english << "'42 Return" << QVariant(42) << false;
+        QTest::newRow("arrow steps from the value") << number(5.0, 0, 100, 2) << s_english << "F2 Up Return" << QVariant(6.0) << false;
         QTest::newRow("above the maximum") << number(5.0, 0, 10, 2) << s_english << "'50 Return Tab" << none << true;
         QTest::newRow("escape") << number(5.0, 0, 10, 2) << s_english << "'6 Escape" << none << false;
         QTest::newRow("line break, Tab leaves") << s_lines << s_english << "Return Ctrl+End Return 'c Tab" << QVariant("a\nb\nc") << false;
         QTest::newRow("Ctrl+Enter commits") << s_lines << s_english << "F2 'c Ctrl+Return" << QVariant("c") << false;
         QTest::newRow("Space toggles") << s_flag << s_english << "Space" << QVariant(true) << false;
-        QTest::newRow("read-only") << s_fixedFlag << s_english << "Space F2" << none << false;
+        QTest::newRow("read-only") << Roles{{Qt::EditRole, false}, {BooleanEditorRole, true}, {ReadOnlyRole, true}} << s_english
+                                   << "Space F2" << none << false;
     }
 
     void keyboard_editing()
@@ -180,7 +168,7 @@ private slots:
         QTest::newRow("nine digits") << number(98765432.1, 0, high, 2) << s_english << "98,765,432.10" << "";
         QTest::newRow("fifteen digits") << number(123456789012345.0, 0, high, 0) << s_english << "123,456,789,012,345" << "";
         QTest::newRow("price decimals") << number(64.9, 0, 1e6, 2, "EUR") << s_german << "64,90 EUR" << "";
-        QTest::newRow("German grouping") << number(1234.5, 0, 1e6, -1) << s_german << "1.234,5" << "";
+        QTest::newRow("German grouping, fifteen digits") << number(1234.56789012345, 0, 1e6, -1) << s_german << "1.234,56789012345" << "";
         QTest::newRow("shortest") << number(0.1 + 0.2, 0, 1, -1) << s_english << "0.3" << "";
         QTest::newRow("check box") << s_flag << s_english << "No" << "";
         QTest::newRow("no value") << number(QString(), 0, 10, 0, "kg") << s_english << "" << "No value";
@@ -199,7 +187,8 @@ private slots:
         QFETCH(QString, tooltip);
         roles.insert(StateFlagsRole, tooltip.isEmpty() ? 0 : int(AttentionFlag));
         ShownView shown(roles);
-        QCOMPARE(ShownText().of(shown.cell, locale), text);
+        locale.setNumberOptions(QLocale::OmitGroupSeparator); // as views hand it over
+        QCOMPARE(PropertyItemDelegate().cellText(shown.cell, locale), text);
         const QPoint at = shown.view.visualRect(shown.cell).center();
         QHelpEvent help(QEvent::ToolTip, at, shown.view.viewport()->mapToGlobal(at));
         QCoreApplication::sendEvent(shown.view.viewport(), &help);
