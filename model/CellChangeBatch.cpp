@@ -56,8 +56,8 @@ void CellChangeBatch::finish()
     m_model.blockSignals(m_wasBlocked);
     if (m_wasBlocked || m_changedRoles.isEmpty())
         return;
+    // QStandardItemModel answers its own dataChanged with itemChanged.
     emit m_model.dataChanged(m_index, m_index, QVector<int>(m_changedRoles.cbegin(), m_changedRoles.cend()));
-    emit m_model.itemChanged(m_item);
 }
 
 } // namespace Velmaris

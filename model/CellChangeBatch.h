@@ -11,7 +11,7 @@ namespace Velmaris {
 
 // Writes roles of one cell through QStandardItemModel::setData, one call per role, with the
 // model's signals held back until finish(), which tells the observers once: dataChanged with
-// every role that changed, then itemChanged. A proxy and a view answer each dataChanged at a
+// every role that changed (and so itemChanged). A proxy and a view answer each dataChanged at a
 // cost far above the write's own; a fill writes a dozen roles per cell. When the signals were
 // already held back by the caller, nothing is told, as Qt itself would tell nothing.
 class CellChangeBatch

@@ -182,12 +182,14 @@ private slots:
         CostPropertyInteger count(key("P_Count"), 12, "pcs");
         const QModelIndex cell = rows.fill(count);
         QSignalSpy changed(&rows.model, &QAbstractItemModel::dataChanged);
+        QSignalSpy itemChanged(&rows.model, &QStandardItemModel::itemChanged);
         useStyle(QStringLiteral("DejaVu Sans"), 60);
         rows.refill(cell, count);
         QCOMPARE(cell.data(WideExpressionRole), QVariant(true));
         // Views hear of a refill once, of exactly the roles it changed, and not when none did.
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.first().at(2).value<QVector<int>>(), QVector<int>{WideExpressionRole});
+        QCOMPARE(itemChanged.count(), 1);
         rows.refill(cell, count);
         QCOMPARE(changed.count(), 1);
         useStyle(QStringLiteral("DejaVu Sans"), QStringLiteral("10"));
