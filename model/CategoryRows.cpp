@@ -55,7 +55,7 @@ void ProcPlanBaseQItemModel::generateLabelQitem(CCAPIAccess::DataBaseControl *db
 {
     const std::string label = dbControl->getLabel(labelKey);
     const QString labelText = QString::fromStdString(label);
-    CellChangeBatch writes(*this, index);
+    CellChangeBatch writes(*this, index, d->roleLists);
     writes.write(labelText, Qt::DisplayRole);
     writes.write(true, ReadOnlyRole);
     writes.write(d->keyTexts.textOf(labelKey->getStringKey()), s_tsKeyRole);

@@ -1,12 +1,14 @@
 #include <velmaris/model/CellChangeBatch.h>
+#include <velmaris/model/RoleListCache.h>
 
 #include <QStandardItemModel>
 #include <QVector>
 
 namespace Velmaris {
 
-CellChangeBatch::CellChangeBatch(QStandardItemModel &model, const QModelIndex &index)
+CellChangeBatch::CellChangeBatch(QStandardItemModel &model, const QModelIndex &index, RoleListCache &roleLists)
     : m_model(model)
+    , m_roleLists(roleLists)
     , m_index(index)
     , m_item(model.itemFromIndex(index))
     , m_wasBlocked(model.blockSignals(true))
@@ -57,7 +59,9 @@ void CellChangeBatch::finish()
     if (m_wasBlocked || m_changedRoles.isEmpty())
         return;
     // QStandardItemModel answers its own dataChanged with itemChanged.
-    emit m_model.dataChanged(m_index, m_index, QVector<int>(m_changedRoles.cbegin(), m_changedRoles.cend()));
+    // A copy: a receiver that fills another cell may make the cache drop the list meanwhile.
+    const QVector<int> roles = m_roleLists.listOf(m_changedRoles.cbegin(), m_changedRoles.cend());
+    emit m_model.dataChanged(m_index, m_index, roles);
 }
 
 } // namespace Velmaris

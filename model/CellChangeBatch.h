@@ -9,6 +9,8 @@ class QStandardItemModel;
 
 namespace Velmaris {
 
+class RoleListCache;
+
 // Writes roles of one cell through QStandardItemModel::setData, one call per role, with the
 // model's signals held back until finish(), which tells the observers once: dataChanged with
 // every role that changed (and so itemChanged). A proxy and a view answer each dataChanged at a
@@ -17,7 +19,7 @@ namespace Velmaris {
 class CellChangeBatch
 {
 public:
-    CellChangeBatch(QStandardItemModel &model, const QModelIndex &index);
+    CellChangeBatch(QStandardItemModel &model, const QModelIndex &index, RoleListCache &roleLists);
     ~CellChangeBatch();
     CellChangeBatch(const CellChangeBatch &) = delete;
     CellChangeBatch &operator=(const CellChangeBatch &) = delete;
@@ -33,6 +35,7 @@ private:
     void noteIfChanged(int role, const QVariant &before, const QVariant &after);
 
     QStandardItemModel &m_model;
+    RoleListCache &m_roleLists;
     QModelIndex m_index;
     QStandardItem *m_item;
     bool m_wasBlocked;

@@ -3,6 +3,7 @@
 #include <velmaris/model/CategoryRowLookup.h>
 #include <velmaris/model/KeyTextCache.h>
 #include <velmaris/model/MeasuringFont.h>
+#include <velmaris/model/RoleListCache.h>
 #include <velmaris/model/SpinBoxVariantCache.h>
 
 namespace Velmaris {
@@ -23,6 +24,7 @@ public:
     KeyTextCache keyTexts;
     MeasuringFont measuringFont;
     SpinBoxVariantCache spinBoxVariants;
+    RoleListCache roleLists;
 };
 
 } // namespace Velmaris

@@ -53,7 +53,7 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
     if (!property)
         return;
     {
-        CellChangeBatch writes(*this, index);
+        CellChangeBatch writes(*this, index, d->roleLists);
         writes.write(d->keyTexts.textOf(property->getLabelKey()->getStringKey()), 1235);
         writes.write(parentObjectId, 1234);
     }
@@ -68,7 +68,7 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
                                                    CCAPIBaseCommon::BaseProperty *comparisonProperty,
                                                    int scaleMode, bool forceEditable, bool forceReadOnly)
 {
-    CellChangeBatch writes(*this, index);
+    CellChangeBatch writes(*this, index, d->roleLists);
     const auto write = [&writes](const QVariant &value, int role) { writes.write(value, role); };
 
     d->measuringFont.follow(getApplicationDefinedStyleProperty("vlFont"),
