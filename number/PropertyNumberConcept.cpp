@@ -6,6 +6,7 @@
 #include <velmaris/host/widgets/VLFormatter.h>
 
 #include <QFontMetrics>
+#include <QStringBuilder>
 
 #include <utility>
 
@@ -59,7 +60,8 @@ VLDoubleSpinBoxData PropertyNumberConcept::calculateSpinBoxData() const
 
 QString PropertyNumberConcept::expressionText() const
 {
-    return m_model->editorVariant().toString() + QLatin1Char(' ') + QString::fromStdString(m_model->unit());
+    // Built in one allocation: every numeric cell measures this text.
+    return m_model->editorVariant().toString() % QLatin1Char(' ') % QString::fromStdString(m_model->unit());
 }
 
 int PropertyNumberConcept::expressionLength(const QFontMetrics &metrics) const
