@@ -195,6 +195,11 @@ private slots:
         useStyle(QStringLiteral("DejaVu Sans"), QStringLiteral("10"));
         rows.refill(cell, count);
         QCOMPARE(cell.data(WideExpressionRole), QVariant(false));
+        // A new value is news for both roles that share it.
+        count.assign(13);
+        rows.refill(cell, count);
+        const auto roles = changed.last().at(2).value<QVector<int>>();
+        QVERIFY(roles.contains(Qt::DisplayRole) && roles.contains(Qt::EditRole));
 
         // Without style values a font is built all the same and measuring goes on.
         useStyle(QVariant(), QVariant());
