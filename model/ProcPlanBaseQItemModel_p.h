@@ -8,6 +8,7 @@
 
 namespace Velmaris {
 
+class CellChangeBatch;
 class ProcPlanBaseQItemModel;
 
 // The model's caches, kept out of its installed header so that a host neither compiles
@@ -21,6 +22,8 @@ public:
 
     CategoryRowLookup categoryRows;
     bool appendingCategory = false;
+    // The value cell's key writes, handed from the property form to the worker it calls.
+    CellChangeBatch *keyWrites = nullptr;
     KeyTextCache keyTexts;
     MeasuringFont measuringFont;
     SpinBoxVariantCache spinBoxVariants;

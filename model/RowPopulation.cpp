@@ -15,6 +15,9 @@
 
 #include <QStringList>
 
+#include <optional>
+#include <utility>
+
 namespace Velmaris {
 
 namespace {
@@ -52,11 +55,11 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
 {
     if (!property)
         return;
-    {
-        CellChangeBatch writes(*this, index, d->roleLists);
-        writes.write(d->keyTexts.textOf(property->getLabelKey()->getStringKey()), 1235);
-        writes.write(parentObjectId, 1234);
-    }
+    CellChangeBatch writes(*this, index, d->roleLists);
+    writes.write(d->keyTexts.textOf(property->getLabelKey()->getStringKey()), 1235);
+    writes.write(parentObjectId, 1234);
+    // The worker goes on with these writes, so that views hear of the cell once.
+    d->keyWrites = &writes;
     updatePropertyValueAt(dbControl, property, referenceProperty, index, comparisonProperty, scaleMode,
                           forceEditable, forceReadOnly);
 }
@@ -68,7 +71,10 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
                                                    CCAPIBaseCommon::BaseProperty *comparisonProperty,
                                                    int scaleMode, bool forceEditable, bool forceReadOnly)
 {
-    CellChangeBatch writes(*this, index, d->roleLists);
+    // Taken at once: a receiver of this cell's signals may fill another.
+    CellChangeBatch *const keyWrites = std::exchange(d->keyWrites, nullptr);
+    std::optional<CellChangeBatch> ownWrites;
+    CellChangeBatch &writes = keyWrites ? *keyWrites : ownWrites.emplace(*this, index, d->roleLists);
     const auto write = [&writes](const QVariant &value, int role) { writes.write(value, role); };
 
     d->measuringFont.follow(getApplicationDefinedStyleProperty("vlFont"),

@@ -140,8 +140,10 @@ private slots:
         connect(&rows.model, &ProcPlanBaseQItemModel::sigPropGotModified, this, [&](const QModelIndex &idx) {
             completeWhenSignalled = idx.data(ValueCellRole).toBool() && idx.data(ReadOnlyRole).isValid();
         });
+        QSignalSpy changed(&rows.model, &QAbstractItemModel::dataChanged);
         rows.model.updatePropertyValueAt(&rows.labels, PropertySignalContainer::make(length), nullptr, cell, 0, false);
         QCOMPARE(modified.count(), 1);
+        QCOMPARE(changed.count(), 1); // key and value roles alike
         QCOMPARE(modified.first().first().toModelIndex(), cell);
         QVERIFY(completeWhenSignalled);
         QCOMPARE(cell.data(ProcPlanBaseQItemModel::s_parentObjectIdRole), QVariant(-1));
