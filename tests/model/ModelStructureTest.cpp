@@ -65,7 +65,7 @@ private slots:
         ProcPlanBaseQItemModel model;
         QCOMPARE(model.exchangeRate().rate, 1.0);
         QCOMPARE(model.exchangeRate().currency, std::string("EUR"));
-        QVERIFY(!model.referenceComparisonEnabled() && !model.parent());
+        QVERIFY(!model.referenceComparisonEnabled() && !model.parent() && !ProcPlanBaseQItemModel::getShowAllProperties());
         // The model holds a share of the control and gives it up on replacement and destruction.
         auto control = std::make_shared<NoFactoryControl>();
         {
