@@ -58,8 +58,8 @@ void CellChangeBatch::finish()
     m_model.blockSignals(m_wasBlocked);
     if (m_wasBlocked || m_changedRoles.isEmpty())
         return;
-    // QStandardItemModel answers its own dataChanged with itemChanged.
-    // A copy: a receiver that fills another cell may make the cache drop the list meanwhile.
+    // No itemChanged of ours: QStandardItemModel answers its own dataChanged with one. The
+    // roles are a copy, as a receiver that fills another cell may make the cache drop them.
     const QVector<int> roles = m_roleLists.listOf(m_changedRoles.cbegin(), m_changedRoles.cend());
     emit m_model.dataChanged(m_index, m_index, roles);
 }
