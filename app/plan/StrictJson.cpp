@@ -177,6 +177,14 @@ std::optional<nlohmann::json> parseStrictJson(const QByteArray &text, JsonRefusa
         *refusal = builder.refusal();
         return std::nullopt;
     }
+    // The parser takes a NUL byte for the end of the input and would accept what follows it
+    // unread; JSON allows NUL only escaped inside a string.
+    const auto read = static_cast<int>(reached - text.constData());
+    if (read > 0 && text.at(read - 1) == '\0') {
+        *refusal = {lineAndColumn(text, static_cast<std::size_t>(read - 1)),
+                    QStringLiteral("not valid JSON: a NUL byte outside any string")};
+        return std::nullopt;
+    }
     return std::move(builder.document());
 }
 
