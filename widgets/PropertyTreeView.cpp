@@ -10,6 +10,20 @@
 
 namespace Velmaris {
 
+namespace {
+
+// The last top-level row is a category: the last row shown lies in its unfolded children.
+QModelIndex lastShownRow(const QTreeView &view)
+{
+    const QAbstractItemModel *model = view.model();
+    QModelIndex row = model->index(model->rowCount(view.rootIndex()) - 1, 0, view.rootIndex());
+    while (view.isExpanded(row) && model->rowCount(row) > 0)
+        row = model->index(model->rowCount(row) - 1, 0, row);
+    return row;
+}
+
+} // namespace
+
 PropertyTreeView::PropertyTreeView(QWidget *parent)
     : QTreeView(parent)
 {
@@ -41,7 +55,7 @@ QModelIndex PropertyTreeView::nextValueCell(QModelIndex from, bool down) const
         if (from.isValid())
             from = down ? indexBelow(from.siblingAtColumn(0)) : indexAbove(from.siblingAtColumn(0));
         else if (model() && model()->rowCount(rootIndex()) > 0)
-            from = model()->index(down ? 0 : model()->rowCount(rootIndex()) - 1, 0, rootIndex());
+            from = down ? model()->index(0, 0, rootIndex()) : lastShownRow(*this);
         if (!from.isValid())
             return {};
         if (const QModelIndex cell = valueCellOfRow(from); cell.isValid())

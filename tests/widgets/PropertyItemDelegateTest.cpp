@@ -206,6 +206,10 @@ private slots:
         QCOMPARE(shown.view.currentIndex(), shown.nextCell);
         shown.press(QStringLiteral("Up"));
         QCOMPARE(shown.view.currentIndex(), shown.cell);
+        shown.press(QStringLiteral("End"));
+        QCOMPARE(shown.view.currentIndex(), shown.nextCell);
+        shown.press(QStringLiteral("Home"));
+        QCOMPARE(shown.view.currentIndex(), shown.cell);
         // Tab commits and goes on editing the next value, past the category row between them.
         shown.press(QStringLiteral("F2 'z Tab"));
         QCOMPARE(shown.cell.data(), QVariant("z"));
