@@ -285,6 +285,12 @@ private slots:
         QVERIFY(Velmaris::ProcPlanBaseQItemModel::getShowAllProperties());
         QCOMPARE(window.findChild<QSplitter *>()->saveState(), splitter);
         QCOMPARE(window.recentFiles().paths(), QStringList{path});
+        // A recent file that cannot be opened any more leaves the list.
+        QVERIFY(QFile::remove(path));
+        ModalBoxes boxes;
+        QVERIFY(!window.openPlan(path));
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        QVERIFY(window.recentFiles().paths().isEmpty());
         window.setShowAllProperties(false);
     }
 
