@@ -160,16 +160,7 @@ private slots:
         QVERIFY(!editor.edit(material, QStringLiteral("Brass")));
 
         // A property of no known kind gets no command, but its cell is still flattened.
-        class Unknown : public BaseProperty
-        {
-        public:
-            Unknown() : BaseProperty(LabelKey("P_X", "CAT")) {}
-            int getPropertyType() const override { return 99; }
-            PropertyValue value() const override { return {}; }
-
-        protected:
-            bool store(const PropertyValue &) override { return false; }
-        } unknown;
+        FixedProperty unknown(99, {});
         QModelIndex cell;
         QVERIFY(!editor.edit(unknown, QStringLiteral("a\nb"), &cell));
         QCOMPARE(cell.data(Qt::DisplayRole).toString(), QStringLiteral("a b"));

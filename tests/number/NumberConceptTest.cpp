@@ -43,18 +43,6 @@ double stored(const BaseProperty &property)
     }, property.value());
 }
 
-// Claims to be a double property without being one.
-class ImpostorProperty : public BaseProperty
-{
-public:
-    ImpostorProperty() : BaseProperty(LabelKey("P_Fake", "CAT")) {}
-    int getPropertyType() const override { return DoublePropertyType; }
-    PropertyValue value() const override { return 1.0; }
-
-protected:
-    bool store(const PropertyValue &) override { return false; }
-};
-
 } // namespace
 
 class NumberConceptTest : public QObject
@@ -131,7 +119,7 @@ private slots:
         CostPropertyBoolean flag(key(), true);
         CostPropertyEnum choice(key(), {"A", "B"}, 1);
         BaseMultiProperty strange(key(), MultiLotPropertyType, 2, {1.0});
-        ImpostorProperty impostor;
+        FixedProperty impostor(DoublePropertyType, 1.0);
         for (BaseProperty *property : std::initializer_list<BaseProperty *>{&text, &flag, &choice, &strange, &impostor})
             QVERIFY(!number(*property));
     }
