@@ -67,33 +67,33 @@ int MeasuringFont::width(const QString &text)
 std::optional<int> MeasuringFont::widthFromPairs(const QString &text)
 {
     qint64 sum = 0;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.unicode() < 0x20 || c.unicode() > 0x7e)
+    int previous = -1;
+    for (const QChar c : text) {
+        const int index = c.unicode() - firstPrintable;
+        if (index < 0 || index >= printableCount)
             return std::nullopt;
         sum += advanceOf(c);
-        if (i == 0)
-            continue;
-        const QChar previous = text.at(i - 1);
-        const quint32 pair = (quint32(previous.unicode()) << 16) | c.unicode();
-        auto plain = m_known->plainPairs.constFind(pair);
-        if (plain == m_known->plainPairs.constEnd()) {
-            const QChar both[] = {previous, c};
-            const qint64 shaped = qRound64(m_unrounded->horizontalAdvance(QString(both, 2)) * 64);
-            plain = m_known->plainPairs.insert(pair, shaped == advanceOf(previous) + advanceOf(c));
+        if (previous >= 0) {
+            Known::Pair &pair = m_known->pairs[static_cast<std::size_t>(previous * printableCount + index)];
+            if (pair == Known::Pair::Unknown) {
+                const QChar both[] = {QChar(previous + firstPrintable), c};
+                const qint64 shaped = qRound64(m_unrounded->horizontalAdvance(QString(both, 2)) * 64);
+                pair = shaped == advanceOf(both[0]) + advanceOf(c) ? Known::Pair::Plain : Known::Pair::Shaped;
+            }
+            if (pair == Known::Pair::Shaped)
+                return std::nullopt;
         }
-        if (!*plain)
-            return std::nullopt;
+        previous = index;
     }
     return static_cast<int>((sum + 32) >> 6); // rounded as Qt rounds its 1/64 pixel widths
 }
 
 qint64 MeasuringFont::advanceOf(QChar c)
 {
-    auto known = m_known->advances.constFind(c);
-    if (known == m_known->advances.constEnd())
-        known = m_known->advances.insert(c, qRound64(m_unrounded->horizontalAdvance(QString(c)) * 64));
-    return *known;
+    qint64 &advance = m_known->advances[static_cast<std::size_t>(c.unicode() - firstPrintable)];
+    if (advance < 0)
+        advance = qRound64(m_unrounded->horizontalAdvance(QString(c)) * 64);
+    return advance;
 }
 
 } // namespace Velmaris

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <array>
 #include <optional>
 
 namespace Velmaris {
@@ -23,18 +24,27 @@ public:
     // Width in pixels of the text in the current font; follow() must have run first.
     int width(const QString &text);
 
+    // Printable ASCII, from the space to the tilde: the characters measured pair by pair.
+    static constexpr int firstPrintable = 0x20;
+    static constexpr int printableCount = 0x7f - firstPrintable;
+
     struct Known
     {
+        Known() { advances.fill(-1); }
+
         // Texts that had to be shaped whole.
         QHash<QString, int> shapedTexts;
-        // Shaped advance of a character, and whether a pair of characters shapes to exactly
-        // the sum of theirs, in 1/64 pixel.
-        QHash<QChar, qint64> advances;
-        QHash<quint32, bool> plainPairs;
+        // Shaped advance of a character in 1/64 pixel, -1 until asked. Flat tables: every
+        // character of every number text is looked up, and they stay in cache.
+        std::array<qint64, printableCount> advances;
+        // Whether a pair of characters shapes to exactly the sum of theirs.
+        enum class Pair : quint8 { Unknown, Plain, Shaped };
+        std::array<Pair, printableCount * printableCount> pairs{};
     };
 
 private:
     std::optional<int> widthFromPairs(const QString &text);
+    // Of a printable ASCII character.
     qint64 advanceOf(QChar c);
 
     QString m_family;

@@ -6,9 +6,16 @@ namespace Velmaris {
 
 namespace {
 
+quint64 bitsOf(double value)
+{
+    quint64 bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 bool sameBits(double a, double b)
 {
-    return std::memcmp(&a, &b, sizeof a) == 0;
+    return bitsOf(a) == bitsOf(b);
 }
 
 // Stricter than the settings' own equality: a reused variant must not differ in anything,
@@ -22,21 +29,35 @@ bool identical(const VLDoubleSpinBoxData &a, const VLDoubleSpinBoxData &b)
            && sameBits(a.displayFactor, b.displayFactor) && a.flags == b.flags;
 }
 
+// Mixes the fields that tell a plan's settings apart; identical() decides.
+quint64 hashOf(const VLDoubleSpinBoxData &data)
+{
+    constexpr quint64 mix = 0x9e3779b97f4a7c15ULL;
+    quint64 hash = 0;
+    for (const quint64 field : {bitsOf(data.minimum), bitsOf(data.maximum), quint64(data.decimals), quint64(qHash(data.suffix))}) {
+        // Folded, so that the high bits, where doubles differ, reach the low ones.
+        hash = (hash ^ field) * mix;
+        hash ^= hash >> 31;
+    }
+    return hash;
+}
+
 } // namespace
 
 const QVariant &SpinBoxVariantCache::variantOf(const VLDoubleSpinBoxData &data)
 {
-    for (std::size_t i = 0; i < m_used; ++i) {
-        if (identical(m_slots[i].data, data))
-            return m_slots[i].variant;
+    const quint64 hash = hashOf(data);
+    auto slot = m_slots.find(hash);
+    if (slot != m_slots.end() && identical(slot->data, data))
+        return slot->variant;
+    if (slot == m_slots.end()) {
+        if (m_slots.size() >= maxSlots)
+            m_slots.clear();
+        slot = m_slots.insert(hash, Slot());
     }
-    Slot &slot = m_slots[m_next];
-    m_next = (m_next + 1) % m_slots.size();
-    if (m_used < m_slots.size())
-        ++m_used;
-    slot.data = data;
-    slot.variant = QVariant(VLDoubleSpinBoxData::metaTypeId(), &data);
-    return slot.variant;
+    slot->data = data;
+    slot->variant = QVariant(VLDoubleSpinBoxData::metaTypeId(), &data);
+    return slot->variant;
 }
 
 } // namespace Velmaris

@@ -2,10 +2,8 @@
 
 #include <velmaris/host/widgets/VLDoubleSpinBoxData.h>
 
+#include <QHash>
 #include <QVariant>
-
-#include <array>
-#include <cstddef>
 
 namespace Velmaris {
 
@@ -24,10 +22,11 @@ private:
         VLDoubleSpinBoxData data;
         QVariant variant;
     };
-    // Few settings are in use at once; the oldest slot is reused.
-    std::array<Slot, 8> m_slots;
-    std::size_t m_used = 0;
-    std::size_t m_next = 0;
+    // A plan has tens of settings in use at once, its ranges by its units. Slots are found by
+    // a hash of the settings; one whose hash is taken by other settings is replaced, and all
+    // are dropped once there are more than a plan would use.
+    static constexpr int maxSlots = 512;
+    QHash<quint64, Slot> m_slots;
 };
 
 } // namespace Velmaris

@@ -11,33 +11,40 @@ DataBaseControl::DataBaseControl()
 {
 }
 
-const std::string *DataBaseControl::find(const std::string &language, const std::string &key) const
+const LabelTable *DataBaseControl::tableOf(const std::string &language) const
 {
     const auto table = m_tables.find(language);
-    if (table == m_tables.end())
-        return nullptr;
-    const auto entry = table->second.find(key);
-    return entry == table->second.end() ? nullptr : &entry->second;
+    return table == m_tables.end() ? nullptr : &table->second;
+}
+
+void DataBaseControl::bindTables()
+{
+    m_activeTable = tableOf(m_activeLanguage);
+    m_defaultTable = tableOf(s_defaultLanguage);
 }
 
 std::string DataBaseControl::getLabel(const std::string &key) const
 {
-    if (const std::string *label = find(m_activeLanguage, key))
-        return *label;
-    if (const std::string *label = find(s_defaultLanguage, key))
-        return *label;
+    for (const LabelTable *table : {m_activeTable, m_defaultTable}) {
+        if (const std::string *label = table ? table->find(key) : nullptr)
+            return *label;
+    }
     return {};
 }
 
 void DataBaseControl::setActiveLanguage(std::string language)
 {
     m_activeLanguage = std::move(language);
+    bindTables();
 }
 
 void DataBaseControl::setLabel(const std::string &key, std::string label,
                                const std::string &language)
 {
-    m_tables[language][key] = std::move(label);
+    const auto [table, added] = m_tables.try_emplace(language);
+    table->second.set(key, std::move(label));
+    if (added)
+        bindTables();
 }
 
 } // namespace CCAPIAccess

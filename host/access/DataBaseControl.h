@@ -1,10 +1,10 @@
 #pragma once
 
+#include <velmaris/host/access/LabelTable.h>
 #include <velmaris/host/translation/ITranslator.h>
 
 #include <map>
 #include <string>
-#include <unordered_map>
 
 /// Stand-in for the host's data access library: the services of the process layout being
 /// edited.
@@ -24,6 +24,9 @@ public:
 
     /// An empty database whose active language is s_defaultLanguage.
     DataBaseControl();
+    /// Not copied: it is the one label database of its layout.
+    DataBaseControl(const DataBaseControl &) = delete;
+    DataBaseControl &operator=(const DataBaseControl &) = delete;
 
     using CCAPIBaseCommon::ITranslator::getLabel;
     /// The language set last by setActiveLanguage(), s_defaultLanguage before.
@@ -37,9 +40,6 @@ public:
     void setLabel(const std::string &key, std::string label,
                   const std::string &language = s_defaultLanguage);
 
-    /// One language's labels by key. Hashed: a view looks labels up for every filled cell, in
-    /// tables of many thousand keys.
-    using LabelTable = std::unordered_map<std::string, std::string>;
     /// The label tables by language, in the order of the language codes.
     using LabelTables = std::map<std::string, LabelTable, std::less<>>;
     /// Every label by language, for saving a plan's labels; the control's own tables, changed
@@ -47,10 +47,14 @@ public:
     const LabelTables &labelTables() const { return m_tables; }
 
 private:
-    const std::string *find(const std::string &language, const std::string &key) const;
+    const LabelTable *tableOf(const std::string &language) const;
+    void bindTables();
 
     LabelTables m_tables;
     std::string m_activeLanguage;
+    // Every label lookup goes to these two; null while their language has no labels.
+    const LabelTable *m_activeTable = nullptr;
+    const LabelTable *m_defaultTable = nullptr;
 };
 
 /// @}

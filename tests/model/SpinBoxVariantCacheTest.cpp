@@ -39,7 +39,7 @@ private slots:
             [](auto &d) { d.displayFactor = 2.0; },    [](auto &d) { d.flags = 1; },
             [](auto &d) { d.keyboardTracking = false; },
         };
-        // More settings than the cache has slots, asked for in turns: each answer is exactly the request.
+        // Settings asked for in turns, then more than the cache keeps: each answer is exactly the request.
         SpinBoxVariantCache cache;
         const QVariant first = cache.variantOf(base);
         for (int round = 0; round < 3; ++round) {
@@ -51,6 +51,11 @@ private slots:
                 QCOMPARE(exactly(answer.value<VLDoubleSpinBoxData>()), exactly(asked));
                 QCOMPARE(exactly(cache.variantOf(base).value<VLDoubleSpinBoxData>()), exactly(base));
             }
+        }
+        for (int maximum = 0; maximum < 2000; ++maximum) {
+            VLDoubleSpinBoxData asked = base;
+            asked.maximum = maximum;
+            QCOMPARE(cache.variantOf(asked).value<VLDoubleSpinBoxData>().maximum, double(maximum));
         }
         // A variant handed out earlier is not changed when its slot is reused.
         QCOMPARE(exactly(first.value<VLDoubleSpinBoxData>()), exactly(base));
