@@ -36,6 +36,10 @@ QModelIndex ProcPlanBaseQItemModel::categoryIndex(CCAPIAccess::ProcessLayoutCont
                                                   std::shared_ptr<PropertySignalContainer> container)
 {
     const std::string &key = container->getProperty()->getLabelKey()->getCategoryKey();
+    // The label matters only to a new row: an existing one is found without looking it up.
+    const int found = d->categoryRows.find(*this, s_tsKeyRole, key);
+    if (found >= 0)
+        return index(found, 0);
     std::string label = controller->getDatabaseControl()->getLabel(key);
     if (label.empty())
         label = "Unnamed Category";

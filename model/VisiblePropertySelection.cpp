@@ -46,7 +46,9 @@ ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps(
         if (isSelected(containers[i].get(), useLabelKeyVisibility, showAll))
             order.emplace_back(displayOrder(containers[i].get()), i);
     }
-    std::sort(order.begin(), order.end());
+    // Plans mostly keep their properties in display order; checking that costs a tenth of sorting.
+    if (!std::is_sorted(order.begin(), order.end()))
+        std::sort(order.begin(), order.end());
     std::vector<std::shared_ptr<PropertySignalContainer>> visible;
     visible.reserve(order.size());
     for (const auto &entry : order)

@@ -6,8 +6,8 @@
 #include <velmaris/host/widgets/VLFormatter.h>
 
 #include <QFontMetrics>
-#include <QStringBuilder>
 
+#include <algorithm>
 #include <utility>
 
 namespace Velmaris {
@@ -60,8 +60,18 @@ VLDoubleSpinBoxData PropertyNumberConcept::calculateSpinBoxData() const
 
 QString PropertyNumberConcept::expressionText() const
 {
-    // Built in one allocation: every numeric cell measures this text.
-    return m_model->editorVariant().toString() % QLatin1Char(' ') % QString::fromStdString(m_model->unit());
+    // Every numeric cell measures this text: the unit, mostly ASCII, is appended without a
+    // converted copy, and the number's own text grows once.
+    QString text = m_model->editorVariant().toString();
+    const std::string unit = m_model->unit();
+    const bool ascii = std::all_of(unit.begin(), unit.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    text.reserve(text.size() + 1 + static_cast<int>(unit.size()));
+    text += QLatin1Char(' ');
+    if (ascii)
+        text += QLatin1String(unit.data(), static_cast<int>(unit.size()));
+    else
+        text += QString::fromStdString(unit);
+    return text;
 }
 
 int PropertyNumberConcept::expressionLength(const QFontMetrics &metrics) const

@@ -201,6 +201,8 @@ private slots:
         QCOMPARE(number(count)->expressionLength(metrics), metrics.horizontalAdvance(QStringLiteral("42 pcs")));
         CostPropertyDouble bare(key(), 12.5);
         QCOMPARE(number(bare)->expressionText(), QStringLiteral("12.5 "));
+        CostPropertyDouble thin(key(), 0.25, "\xc2\xb5m");
+        QCOMPARE(number(thin)->expressionText(), QStringLiteral("0.25 \u00b5m"));
     }
 };
 
