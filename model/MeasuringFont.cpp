@@ -40,7 +40,7 @@ void MeasuringFont::follow(const QVariant &family, const QVariant &pointSize)
     m_unrounded.reset();
 }
 
-int MeasuringFont::width(const QString &text)
+int MeasuringFont::width(QStringView text)
 {
     if (!m_metrics) {
         const QFont font(m_family, m_pointSize, QFont::Normal, false);
@@ -49,13 +49,14 @@ int MeasuringFont::width(const QString &text)
     }
     if (const std::optional<int> fromPairs = widthFromPairs(text))
         return *fromPairs;
-    const auto known = m_known->shapedTexts.constFind(text);
+    const QString whole = text.toString();
+    const auto known = m_known->shapedTexts.constFind(whole);
     if (known != m_known->shapedTexts.constEnd())
         return *known;
     if (m_known->shapedTexts.size() >= maxRememberedWidths)
         m_known->shapedTexts.clear();
-    const int measured = m_metrics->horizontalAdvance(text, -1);
-    m_known->shapedTexts.insert(text, measured);
+    const int measured = m_metrics->horizontalAdvance(whole, -1);
+    m_known->shapedTexts.insert(whole, measured);
     return measured;
 }
 
@@ -64,7 +65,7 @@ int MeasuringFont::width(const QString &text)
 // characters shapes to exactly the sum of their own shaped advances (no kerning, no ligature,
 // which a pair asked once per font tells), shaping the whole text adds nothing to that sum.
 // Only printable ASCII, which shapes pair by pair; anything else is shaped whole.
-std::optional<int> MeasuringFont::widthFromPairs(const QString &text)
+std::optional<int> MeasuringFont::widthFromPairs(QStringView text)
 {
     qint64 sum = 0;
     int previous = -1;

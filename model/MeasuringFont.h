@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QString>
+#include <QStringView>
 #include <QVariant>
 
 #include <array>
@@ -22,7 +23,7 @@ public:
     // Follows the style values as they are now.
     void follow(const QVariant &family, const QVariant &pointSize);
     // Width in pixels of the text in the current font; follow() must have run first.
-    int width(const QString &text);
+    int width(QStringView text);
 
     // Printable ASCII, from the space to the tilde: the characters measured pair by pair.
     static constexpr int firstPrintable = 0x20;
@@ -43,7 +44,7 @@ public:
     };
 
 private:
-    std::optional<int> widthFromPairs(const QString &text);
+    std::optional<int> widthFromPairs(QStringView text);
     // Of a printable ASCII character.
     qint64 advanceOf(QChar c);
 

@@ -3,6 +3,7 @@
 
 #include <velmaris/model/CellChangeBatch.h>
 #include <velmaris/model/EnumerationLabel.h>
+#include <velmaris/model/ExpressionText.h>
 #include <velmaris/number/PropertyNumberConcept.h>
 
 #include <velmaris/host/access/DataBaseControl.h>
@@ -93,7 +94,9 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
         write(editorValue, Qt::EditRole);
         attention = number->outOfBounds();
         write(true, NumericEditorRole);
-        const int width = d->measuringFont.width(number->expressionText());
+        const ExpressionText expression(editorValue, number->unit());
+        const int width = expression.isEmpty() ? d->measuringFont.width(number->expressionText())
+                                               : d->measuringFont.width(expression.view());
         writes.writeThrough(WideExpressionRole, [&] { setSpinbBoxRole(index, width); });
         write(d->spinBoxVariants.variantOf(spinBoxData), SpinBoxDataRole);
     } else if (const auto *choice = ofKind<CCAPIBaseCommon::CostPropertyEnum>(property, CCAPIBaseCommon::EnumPropertyType)) {
