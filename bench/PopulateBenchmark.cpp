@@ -169,7 +169,7 @@ void BM_Refresh(benchmark::State &state)
     timeOnOneRow(state, editedPlanSize, &EditedRow::refresh);
 }
 
-constexpr int repetitions = 5;
+constexpr int repetitions = 9;
 BENCHMARK(BM_Populate)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(repetitions);
 BENCHMARK(BM_PopulateFromSmallPlan)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(repetitions);
 BENCHMARK(BM_PlainWrites)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(repetitions);
