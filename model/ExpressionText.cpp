@@ -62,7 +62,7 @@ bool ExpressionText::appendDouble(double value)
     const int decimalPoint = (negativeExponent ? -exponentValue : exponentValue) + 1; // digits before the point
     int cutoff = 6;
     if (decimalPoint > 0) {
-        cutoff = count + 4 + (decimalPoint <= 10 ? 1 : decimalPoint > 100 ? 2 : 1);
+        cutoff = count + 4 + (decimalPoint > 100 ? 2 : 1);
         if (count > decimalPoint)
             ++cutoff;
     }
