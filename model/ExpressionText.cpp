@@ -8,18 +8,16 @@ namespace Velmaris {
 
 namespace {
 
-bool isAscii(const char *begin, const char *end)
+bool isAscii(std::string_view text)
 {
-    return std::all_of(begin, end, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 } // namespace
 
 ExpressionText::ExpressionText(const QVariant &editorValue, const std::string &unit)
 {
-    const char blank = ' ';
-    if (!appendNumber(editorValue) || !append(&blank, &blank + 1) || !isAscii(unit.data(), unit.data() + unit.size())
-        || !append(unit.data(), unit.data() + unit.size()))
+    if (!appendNumber(editorValue) || !append(" ") || !isAscii(unit) || !append(unit))
         m_size = 0;
 }
 
@@ -28,7 +26,7 @@ bool ExpressionText::appendNumber(const QVariant &value)
     if (value.userType() == QMetaType::Int) {
         char digits[16];
         const auto written = std::to_chars(digits, digits + sizeof digits, value.toInt());
-        return append(digits, written.ptr);
+        return append({digits, static_cast<std::size_t>(written.ptr - digits)});
     }
     if (value.userType() == QMetaType::Double)
         return appendDouble(value.toDouble());
@@ -41,11 +39,11 @@ bool ExpressionText::appendDouble(double value)
 {
     char text[40];
     if (std::isnan(value))
-        return append("nan", "nan" + 3);
+        return append("nan");
     if (std::isinf(value))
-        return value < 0 ? append("-inf", "-inf" + 4) : append("inf", "inf" + 3);
+        return append(value < 0 ? "-inf" : "inf");
     if (value == 0.0)
-        return append("0", "0" + 1);
+        return append("0");
     const auto written = std::to_chars(text, text + sizeof text, std::abs(value), std::chars_format::scientific);
     // "d[.ddd]e±x": the significant digits and the exponent of the first one.
     const char *const exponentMark = std::find(text, written.ptr, 'e');
@@ -95,15 +93,15 @@ bool ExpressionText::appendDouble(double value)
         out = std::copy(digits, digits + count, out);
         out = std::fill_n(out, decimalPoint - count, '0');
     }
-    return append(shown, out);
+    return append({shown, static_cast<std::size_t>(out - shown)});
 }
 
-bool ExpressionText::append(const char *begin, const char *end)
+bool ExpressionText::append(std::string_view text)
 {
-    if (end - begin > static_cast<int>(m_chars.size()) - m_size)
+    if (text.size() > m_chars.size() - static_cast<std::size_t>(m_size))
         return false;
-    for (const char *c = begin; c != end; ++c)
-        m_chars[static_cast<std::size_t>(m_size++)] = QLatin1Char(*c);
+    for (const char c : text)
+        m_chars[static_cast<std::size_t>(m_size++)] = QLatin1Char(c);
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace Velmaris {
 
@@ -25,7 +26,7 @@ public:
 private:
     bool appendNumber(const QVariant &value);
     bool appendDouble(double value);
-    bool append(const char *begin, const char *end);
+    bool append(std::string_view text);
 
     std::array<QChar, 64> m_chars;
     int m_size = 0;
