@@ -58,17 +58,15 @@ bool ExpressionText::appendDouble(double value)
     int exponentValue = 0;
     std::from_chars(exponentDigits + 1, written.ptr, exponentValue); // past the sign to_chars always writes
     const int decimalPoint = (negativeExponent ? -exponentValue : exponentValue) + 1; // digits before the point
-    int cutoff = 6;
-    if (decimalPoint > 0) {
-        cutoff = count + 4 + (decimalPoint > 100 ? 2 : 1);
-        if (count > decimalPoint)
-            ++cutoff;
-    }
+    // The exponent form below 1e-4, and above where it is shorter: its "e+dd" against the zeros
+    // and the point the decimal form needs. With at most 17 digits a wider exponent never
+    // decides, being past that length anyway.
+    const int decimalLength = count + 5 + (count > decimalPoint ? 1 : 0);
     char shown[40];
     char *out = shown;
     if (value < 0)
         *out++ = '-';
-    if (decimalPoint != count && (decimalPoint <= -4 || decimalPoint > cutoff)) {
+    if (decimalPoint != count && (decimalPoint <= -4 || decimalPoint > decimalLength)) {
         *out++ = digits[0];
         if (count > 1) {
             *out++ = '.';

@@ -61,7 +61,7 @@ private slots:
         constexpr int highest = std::numeric_limits<int>::max();
         for (const auto &[value, unit, built] : {std::tuple{0, std::string("pcs"), true}, {-42, "pcs", true}, {lowest, "", true}, {highest, "s", true},
                                                  {7, std::string(62, 'x'), true}, {7, std::string(63, 'x'), false},
-                                                 {7, "\xc2\xb5m", false}}) {
+                                                 {7, "\xc2\xb5m", false}, {7, "\x80", false}}) {
             CostPropertyInteger property(key("P"), value, unit, lowest, highest);
             const auto [expected, made] = expressions(property);
             QCOMPARE(made, built ? expected : notBuilt);
