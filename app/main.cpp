@@ -97,8 +97,12 @@ int main(int argc, char **argv)
     PlanError error;
     const bool ownPlan = parser.isSet(planOption);
     const QString planPath = ownPlan ? parser.value(planOption) : QString::fromLatin1(s_samplePlan);
-    std::unique_ptr<PlanDocument> plan = loadPlan(planPath, &error);
-    if (!plan)
+    std::unique_ptr<Document> document = ownPlan ? Document::open(planPath, &error) : nullptr;
+    if (!ownPlan) {
+        if (std::unique_ptr<PlanDocument> sample = loadPlan(planPath, &error))
+            document = std::make_unique<Document>(std::move(sample));
+    }
+    if (!document)
         return refuse(error.message());
     std::unique_ptr<PlanDocument> reference;
     if (parser.isSet(referenceOption) || !ownPlan) {
@@ -108,12 +112,12 @@ int main(int argc, char **argv)
         if (!reference)
             return refuse(error.message());
     }
-    for (PlanDocument *document : {plan.get(), reference.get()}) {
-        if (document)
-            document->labels.setActiveLanguage(language.toStdString());
+    for (PlanDocument *plan : {&document->plan(), reference.get()}) {
+        if (plan)
+            plan->labels.setActiveLanguage(language.toStdString());
     }
 
-    MainWindow window(std::move(plan), std::move(reference), ownPlan ? planPath : QString());
+    MainWindow window(std::move(document), std::move(reference));
     // The options below override what the settings remember.
     if (settings)
         window.useSettings(settings.get());

@@ -86,7 +86,7 @@ QByteArray planJson(const std::vector<int> &propertyCounts)
 std::unique_ptr<PlanDocument> parsed(const QByteArray &json)
 {
     PlanError error;
-    auto plan = parsePlan(json, QStringLiteral("benchmark plan"), &error);
+    auto plan = parsePlan(json.toStdString(), QStringLiteral("benchmark plan"), &error);
     if (!plan)
         qFatal("%s", qPrintable(error.message()));
     return plan;
@@ -98,7 +98,7 @@ void BM_EditorFill(benchmark::State &state)
 {
     const int n = static_cast<int>(state.range(0));
     const QByteArray json = planJson({1, n});
-    MainWindow window(parsed(json), parsed(json), QString());
+    MainWindow window(std::make_unique<Document>(parsed(json)), parsed(json));
     window.setCompareWithReference(true);
     window.show();
     QApplication::processEvents();

@@ -29,10 +29,9 @@ QString causeOf(int error)
     return cause;
 }
 
-bool writeAll(int descriptor, const QByteArray &bytes)
+bool writeAll(int descriptor, const char *next, std::size_t left)
 {
-    const char *next = bytes.constData();
-    for (auto left = static_cast<std::size_t>(bytes.size()); left > 0;) {
+    while (left > 0) {
         const ssize_t written = ::write(descriptor, next, left);
         if (written < 0 && errno == EINTR)
             continue;
@@ -55,11 +54,71 @@ mode_t modeFor(const QByteArray &target)
     return 0666 & ~mask;
 }
 
+bool copyFile(const QByteArray &from, const QByteArray &to)
+{
+    const int source = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
+    if (source < 0)
+        return false;
+    const int copy = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modeFor(from));
+    bool copied = copy >= 0;
+    char buffer[1 << 16];
+    for (ssize_t n; copied && (n = ::read(source, buffer, sizeof buffer)) != 0;)
+        copied = (n > 0 && writeAll(copy, buffer, static_cast<std::size_t>(n))) || (n < 0 && errno == EINTR);
+    const int error = errno;
+    ::close(source);
+    if (copy >= 0)
+        copied = ::close(copy) == 0 && copied;
+    errno = error;
+    return copied;
+}
+
+// The file as it is becomes the backup, replacing the one before: a second name for the same
+// data where the file system allows it, a copy where it does not (FAT drives).
+bool keepBackup(const QByteArray &target, const QByteArray &backup)
+{
+    struct stat existing{};
+    if (::lstat(target.constData(), &existing) != 0)
+        return errno == ENOENT;
+    const QByteArray staging = backup + ".new";
+    ::unlink(staging.constData());
+    if (::link(target.constData(), staging.constData()) != 0 && !copyFile(target, staging)) {
+        const int error = errno;
+        ::unlink(staging.constData());
+        errno = error;
+        return false;
+    }
+    return ::rename(staging.constData(), backup.constData()) == 0;
+}
+
+// Without it a crash soon after the save may bring back the old name or none.
+void syncFolderOf(const QString &path)
+{
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return;
+    ::fsync(folder); // some file systems cannot; the file itself is already on the disk
+    ::close(folder);
+}
+
 } // namespace
 
-bool replaceFile(const QString &path, const QByteArray &bytes, QString *problem)
+QString backupPathOf(const QString &path)
 {
-    // A link stays a link: the file it points to is replaced.
+    return path + QStringLiteral(".bak");
+}
+
+bool isReadOnlyFile(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status{};
+    if (::stat(name.constData(), &status) != 0)
+        return false;
+    return (status.st_mode & 0222) == 0 || ::access(name.constData(), W_OK) != 0;
+}
+
+bool replaceFile(const QString &path, const ContentProducer &produce, FileIdentity *written, QString *problem)
+{
     const QFileInfo info(path);
     const QString finalPath = info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
     const QByteArray target = QFile::encodeName(finalPath);
@@ -69,16 +128,45 @@ bool replaceFile(const QString &path, const QByteArray &bytes, QString *problem)
         *problem = causeOf(errno);
         return false;
     }
-    const bool written = writeAll(descriptor, bytes) && ::fchmod(descriptor, modeFor(target)) == 0
-                         && ::fsync(descriptor) == 0;
-    const int writeError = errno;
-    const bool closed = ::close(descriptor) == 0;
-    const int closeError = errno;
-    if (written && closed && ::rename(temporary.constData(), target.constData()) == 0)
+    QCryptographicHash hash(FileIdentity::hashAlgorithm);
+    int error = 0;
+    const ByteSink sink = [&](const char *data, std::size_t size) {
+        if (!writeAll(descriptor, data, size)) {
+            error = errno;
+            return false;
+        }
+        hash.addData(data, static_cast<int>(size));
         return true;
-    *problem = causeOf(!written ? writeError : !closed ? closeError : errno);
-    ::unlink(temporary.constData());
-    return false;
+    };
+    bool done = produce(sink);
+    if (done && (::fchmod(descriptor, modeFor(target)) != 0 || ::fsync(descriptor) != 0)) {
+        error = errno;
+        done = false;
+    }
+    if (::close(descriptor) != 0 && done) {
+        error = errno;
+        done = false;
+    }
+    const QString backup = backupPathOf(finalPath);
+    if (done && !keepBackup(target, QFile::encodeName(backup))) {
+        *problem = QStringLiteral("the previous version cannot be kept as %1: %2")
+                       .arg(QFileInfo(backup).fileName(), causeOf(errno));
+        ::unlink(temporary.constData());
+        return false;
+    }
+    if (done && ::rename(temporary.constData(), target.constData()) != 0) {
+        error = errno;
+        done = false;
+    }
+    if (!done) {
+        ::unlink(temporary.constData());
+        *problem = error ? causeOf(error) : QString();
+        return false;
+    }
+    syncFolderOf(finalPath);
+    *written = FileIdentity::ofFile(finalPath);
+    written->hash = hash.result();
+    return true;
 }
 
 } // namespace VelmarisEditor

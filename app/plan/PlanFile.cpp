@@ -5,19 +5,19 @@
 #include <velmaris/host/property/ScalarProperties.h>
 
 #include "app/plan/Excerpt.h"
-#include "app/plan/FileReplacement.h"
+#include "app/plan/PlanFormat.h"
 #include "app/plan/StrictJson.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QLocale>
 
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <utility>
+
+#include <unistd.h>
 
 using namespace CCAPIBaseCommon;
 using Json = nlohmann::json;
@@ -26,10 +26,12 @@ namespace VelmarisEditor {
 
 namespace {
 
-const QString s_format = QStringLiteral("velmaris-plan");
-constexpr int s_version = 1;
-// Far above any real plan; refusing early keeps a stray huge file from freezing the editor.
-constexpr qint64 s_maximumFileSize = 32 * 1024 * 1024;
+qint64 physicalMemory()
+{
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageSize = ::sysconf(_SC_PAGE_SIZE);
+    return pages > 0 && pageSize > 0 ? qint64(pages) * pageSize : 0;
+}
 
 // Raised while reading a plan; caught at the entry points, which turn it into a PlanError.
 struct Refusal
@@ -176,6 +178,25 @@ PropertyValue valueOf(const Node &value, const QString &kind, const std::vector<
     value.refuse(QStringLiteral("value \"%1\" is not one of the allowed values").arg(excerpt(value.text())));
 }
 
+// The fields a kind does not use are checked all the same: a field of the wrong type is a
+// mistake in the file whichever kind it stands on.
+void checkUnusedFields(const Node &node, const QString &kind, bool multi)
+{
+    if (multi) {
+        if (node.has("value"))
+            valueOf(node["value"], kind == QLatin1String("multi-integer") ? QStringLiteral("integer")
+                                                                           : QStringLiteral("double"), {});
+    } else {
+        if (node.has("active"))
+            node["active"].whole();
+        node.flagOr("lots", false);
+        if (node.has("values") && kind != QLatin1String("enum"))
+            node["values"].size();
+    }
+    if (kind != QLatin1String("string"))
+        node.flagOr("multiLine", false);
+}
+
 std::shared_ptr<BaseProperty> readProperty(const Node &node)
 {
     const LabelKey key(node["key"].key(), node["category"].key(),
@@ -190,8 +211,8 @@ std::shared_ptr<BaseProperty> readProperty(const Node &node)
             return unbounded;
         return integral ? node[name].whole() : node[name].number();
     };
-    const double min = bound("min", integral ? std::numeric_limits<int>::min() : std::numeric_limits<double>::lowest());
-    const double max = bound("max", integral ? std::numeric_limits<int>::max() : std::numeric_limits<double>::max());
+    const double min = bound("min", unboundedMinimum(integral));
+    const double max = bound("max", unboundedMaximum(integral));
     if (min > max)
         node["min"].refuse(QStringLiteral("min %1 is greater than max %2").arg(min).arg(max));
 
@@ -254,6 +275,7 @@ std::shared_ptr<BaseProperty> readProperty(const Node &node)
     if (!multi)
         current = valueOf(node["value"], kind, allowed);
     property->restore({current, node.flagOr("noValue", false), node.flagOr("modified", false)});
+    checkUnusedFields(node, kind, multi);
     return property;
 }
 
@@ -273,11 +295,15 @@ std::shared_ptr<CCAPIProcessLayout::TSObject> ownerOf(const Node &node)
 
 void readPlan(const Node &root, PlanDocument &plan)
 {
-    if (root["format"].text() != s_format)
-        root["format"].refuse(QStringLiteral("expected \"%1\"").arg(s_format));
-    if (root["version"].whole() != s_version)
+    const QString format = QLatin1String(s_planFormat);
+    if (!root.has("format"))
+        throw Refusal{QString(), QStringLiteral("is not a plan file: it has no \"format\": \"%1\"").arg(format)};
+    if (root["format"].text() != format)
+        root["format"].refuse(QStringLiteral("\"%1\" is not a plan file's format (expected \"%2\")")
+                                  .arg(excerpt(root["format"].text()), format));
+    if (root["version"].whole() != s_planVersion)
         root["version"].refuse(QStringLiteral("version %1 is not supported (expected %2)")
-                                   .arg(root["version"].whole()).arg(s_version));
+                                   .arg(root["version"].whole()).arg(s_planVersion));
     if (root.has("labels")) {
         const Node labels = root["labels"];
         for (const std::string &language : labels.names()) {
@@ -312,86 +338,6 @@ void readPlan(const Node &root, PlanDocument &plan)
     }
 }
 
-QJsonValue jsonOf(const PropertyValue &value, const std::vector<std::string> *allowed)
-{
-    if (const bool *b = std::get_if<bool>(&value))
-        return *b;
-    if (const int *i = std::get_if<int>(&value)) {
-        if (allowed && *i >= 0 && static_cast<std::size_t>(*i) < allowed->size())
-            return QString::fromStdString((*allowed)[static_cast<std::size_t>(*i)]);
-        return *i;
-    }
-    if (const double *d = std::get_if<double>(&value))
-        return *d;
-    if (const std::string *s = std::get_if<std::string>(&value))
-        return QString::fromStdString(*s);
-    return QJsonValue();
-}
-
-QString kindName(const BaseProperty &property)
-{
-    switch (property.getPropertyType()) {
-    case IntegerPropertyType: return QStringLiteral("integer");
-    case DoublePropertyType: return QStringLiteral("double");
-    case StringPropertyType: return QStringLiteral("string");
-    case BooleanPropertyType: return QStringLiteral("boolean");
-    case EnumPropertyType: return QStringLiteral("enum");
-    default:
-        return static_cast<const BaseMultiProperty &>(property).getValueType() == BaseMultiProperty::DoubleValues
-                   ? QStringLiteral("multi-double")
-                   : QStringLiteral("multi-integer");
-    }
-}
-
-QJsonObject jsonOf(const BaseProperty &property)
-{
-    const LabelKey &key = *property.getLabelKey();
-    QJsonObject json{{QStringLiteral("key"), QString::fromStdString(key.getStringKey())},
-                     {QStringLiteral("category"), QString::fromStdString(key.getCategoryKey())},
-                     {QStringLiteral("kind"), kindName(property)},
-                     {QStringLiteral("position"), key.getDisplayPosition()},
-                     {QStringLiteral("visible"), key.isVisible()},
-                     {QStringLiteral("labelEditable"), key.isEditable()},
-                     {QStringLiteral("shown"), property.isPropertyVisible()},
-                     {QStringLiteral("noValue"), property.hasNoValue()},
-                     {QStringLiteral("modified"), property.isModified()},
-                     {QStringLiteral("rangeApplied"), property.isRangeApplied()}};
-    if (const auto *cost = dynamic_cast<const CostProperty *>(&property))
-        json[QStringLiteral("editable")] = cost->editable();
-    const std::vector<std::string> *allowed = nullptr;
-    if (const auto *choice = dynamic_cast<const CostPropertyEnum *>(&property)) {
-        allowed = &choice->getAllowedValues();
-        QJsonArray values;
-        for (const std::string &value : *allowed)
-            values.append(QString::fromStdString(value));
-        json[QStringLiteral("values")] = values;
-    }
-    const auto bounds = [&json](double min, double max) {
-        json[QStringLiteral("min")] = min;
-        json[QStringLiteral("max")] = max;
-    };
-    if (const auto *number = dynamic_cast<const CostPropertyNumOrEnum *>(&property)) {
-        json[QStringLiteral("unit")] = QString::fromStdString(number->getVUnit());
-        bounds(number->getMinAllowedValue(), number->getMaxAllowedValue());
-    }
-    if (const auto *text = dynamic_cast<const CostPropertyString *>(&property))
-        json[QStringLiteral("multiLine")] = text->isMultiLine();
-    if (const auto *multi = dynamic_cast<const BaseMultiProperty *>(&property)) {
-        json[QStringLiteral("unit")] = QString::fromStdString(multi->getUnit());
-        bounds(multi->getMinAllowedValue(), multi->getMaxAllowedValue());
-        QJsonArray values;
-        for (double value : multi->values())
-            values.append(value);
-        json[QStringLiteral("values")] = values;
-        json[QStringLiteral("active")] = multi->activeIndex();
-        json[QStringLiteral("lots")] = multi->getPropertyType() == MultiLotPropertyType;
-    } else {
-        json[QStringLiteral("value")] = jsonOf(property.value(), allowed);
-    }
-    json[QStringLiteral("automatic")] = jsonOf(property.automaticState().value, allowed);
-    return json;
-}
-
 } // namespace
 
 QString PlanError::message() const
@@ -400,7 +346,7 @@ QString PlanError::message() const
                            : QStringLiteral("%1: %2: %3").arg(escaped(file), place, problem);
 }
 
-std::unique_ptr<PlanDocument> parsePlan(const QByteArray &json, const QString &sourceName, PlanError *error)
+std::unique_ptr<PlanDocument> parsePlan(std::string_view json, const QString &sourceName, PlanError *error)
 {
     JsonRefusal syntax;
     const std::optional<Json> document = parseStrictJson(json, &syntax);
@@ -422,69 +368,44 @@ std::unique_ptr<PlanDocument> parsePlan(const QByteArray &json, const QString &s
     return plan;
 }
 
-std::unique_ptr<PlanDocument> loadPlan(const QString &path, PlanError *error)
+std::unique_ptr<PlanDocument> loadPlan(const QString &path, PlanError *error, FileIdentity *identity)
 {
-    if (QFileInfo(path).isDir()) {
-        *error = {path, QString(), QStringLiteral("is a directory, not a plan file")};
+    const auto refuse = [&](const QString &problem) {
+        *error = {path, QString(), problem};
         return nullptr;
-    }
+    };
+    const QFileInfo info(path);
+    if (info.isDir())
+        return refuse(QStringLiteral("is a directory, not a plan file"));
+    if (!info.exists())
+        return refuse(QStringLiteral("no such file"));
+    // A device or a pipe may have no end; a plan is always a file.
+    if (!info.isFile())
+        return refuse(QStringLiteral("is not a regular file"));
+    if (const qint64 memory = physicalMemory(); memory > 0 && info.size() > memory)
+        return refuse(QStringLiteral("is %1, larger than the %2 of memory this computer has")
+                          .arg(QLocale::c().formattedDataSize(info.size()), QLocale::c().formattedDataSize(memory)));
+    const FileIdentity before = FileIdentity::ofFile(path);
     QFile file(path);
-    if (!file.exists()) {
-        *error = {path, QString(), QStringLiteral("no such file")};
-        return nullptr;
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(QStringLiteral("cannot be read: %1").arg(file.errorString()));
+    // Mapped rather than copied: a plan may be larger than a QByteArray can hold, and mapped
+    // pages cost no memory of their own. Embedded resources cannot always be mapped.
+    std::string_view bytes;
+    QByteArray copy;
+    if (const uchar *mapped = file.size() > 0 ? file.map(0, file.size()) : nullptr) {
+        bytes = std::string_view(reinterpret_cast<const char *>(mapped), static_cast<std::size_t>(file.size()));
+    } else {
+        copy = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return refuse(QStringLiteral("cannot be read: %1").arg(file.errorString()));
+        bytes = std::string_view(copy.constData(), static_cast<std::size_t>(copy.size()));
     }
-    // Bounded, so that a device or pipe without end cannot exhaust memory either.
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.read(s_maximumFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        *error = {path, QString(), QStringLiteral("cannot be read: %1").arg(file.errorString())};
-        return nullptr;
-    }
-    if (bytes.size() > s_maximumFileSize) {
-        *error = {path, QString(), QStringLiteral("is larger than %1 MiB, too large for a plan file")
-                                       .arg(s_maximumFileSize / (1024 * 1024))};
-        return nullptr;
+    if (identity) {
+        *identity = before;
+        identity->hash = FileIdentity::hashOf(bytes.data(), bytes.size());
     }
     return parsePlan(bytes, path, error);
-}
-
-QByteArray serializePlan(const PlanDocument &plan)
-{
-    QJsonObject labels;
-    for (const auto &[language, table] : plan.labels.labelTables()) {
-        QJsonObject entries;
-        for (const auto &[key, label] : table)
-            entries[QString::fromStdString(key)] = QString::fromStdString(label);
-        labels[QString::fromStdString(language)] = entries;
-    }
-    QJsonArray objects;
-    for (const PlanObject &object : plan.objects()) {
-        QJsonArray properties;
-        for (const auto &container : object.properties()) {
-            if (const BaseProperty *property = container->getProperty())
-                properties.append(jsonOf(*property));
-        }
-        objects.append(QJsonObject{{QStringLiteral("id"), object.id},
-                                   {QStringLiteral("kind"), QString::fromStdString(object.kind)},
-                                   {QStringLiteral("type"), QString::fromStdString(object.owner->getTypeKey())},
-                                   {QStringLiteral("name"), QString::fromStdString(object.owner->getName())},
-                                   {QStringLiteral("properties"), properties}});
-    }
-    const QJsonObject root{{QStringLiteral("format"), s_format},
-                           {QStringLiteral("version"), s_version},
-                           {QStringLiteral("labels"), labels},
-                           {QStringLiteral("objects"), objects}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
-}
-
-bool savePlan(const PlanDocument &plan, const QString &path, QString *error)
-{
-    QString cause;
-    if (replaceFile(path, serializePlan(plan), &cause))
-        return true;
-    *error = QStringLiteral("%1: cannot be written: %2").arg(escaped(path), cause);
-    return false;
 }
 
 } // namespace VelmarisEditor

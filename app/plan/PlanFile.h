@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/plan/FileIdentity.h"
 #include "app/plan/PlanDocument.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <memory>
+#include <string_view>
 
 namespace VelmarisEditor {
 
@@ -24,14 +26,10 @@ struct PlanError
     QString message() const;
 };
 
-// Reads a plan file; null with the error filled in when the file is refused.
-std::unique_ptr<PlanDocument> loadPlan(const QString &path, PlanError *error);
+// Reads a plan file; null with the error filled in when the file is refused. The identity, when
+// asked for, describes the bytes that were read.
+std::unique_ptr<PlanDocument> loadPlan(const QString &path, PlanError *error, FileIdentity *identity = nullptr);
 // The same for bytes already read; sourceName stands for the file in messages.
-std::unique_ptr<PlanDocument> parsePlan(const QByteArray &json, const QString &sourceName, PlanError *error);
-
-// The plan in the file format; parsePlan of the result gives an equal plan.
-QByteArray serializePlan(const PlanDocument &plan);
-// Writes atomically: on failure the previous file is left as it was.
-bool savePlan(const PlanDocument &plan, const QString &path, QString *error);
+std::unique_ptr<PlanDocument> parsePlan(std::string_view json, const QString &sourceName, PlanError *error);
 
 } // namespace VelmarisEditor

@@ -4,6 +4,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <initializer_list>
 #include <iterator>
 #include <vector>
 
@@ -12,6 +14,8 @@ namespace VelmarisEditor {
 namespace {
 
 using Json = nlohmann::json;
+
+const QString s_strayNul = QStringLiteral("not valid JSON: a NUL byte outside any string");
 
 // A plan nests five levels; the limit only stops a hostile file from building a huge tree.
 constexpr std::size_t s_maximumDepth = 64;
@@ -44,12 +48,12 @@ private:
 };
 
 // Editors count lines and characters from 1; a UTF-8 character is one column however many bytes.
-QString lineAndColumn(const QByteArray &text, std::size_t offset)
+QString lineAndColumn(std::string_view text, std::size_t offset)
 {
     int line = 1;
     int column = 1;
-    for (std::size_t i = 0; i < offset && i < static_cast<std::size_t>(text.size()); ++i) {
-        const char c = text.at(static_cast<int>(i));
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i) {
+        const char c = text[i];
         if (c == '\n') {
             ++line;
             column = 1;
@@ -78,7 +82,7 @@ QString description(const std::string &what, const std::string &lastRead)
 class TreeBuilder : public nlohmann::json_sax<Json>
 {
 public:
-    TreeBuilder(const QByteArray &text, const char *const *reached) : m_text(text), m_reached(reached) {}
+    TreeBuilder(std::string_view text, const char *const *reached) : m_text(text), m_reached(reached) {}
 
     Json &document() { return m_document; }
     const JsonRefusal &refusal() const { return m_refusal; }
@@ -110,14 +114,18 @@ public:
     bool parse_error(std::size_t position, const std::string &lastRead, const Json::exception &error) override
     {
         // The parser counts the offending character itself in the position.
-        m_refusal = {lineAndColumn(m_text, position > 0 ? position - 1 : 0), description(error.what(), lastRead)};
+        const std::size_t at = position > 0 ? position - 1 : 0;
+        // Outside a string it takes a NUL for the end of the input and would call it that.
+        const bool nul = at < m_text.size() && m_text[at] == '\0'
+                         && std::string_view(error.what()).find("end of input") != std::string_view::npos;
+        m_refusal = {lineAndColumn(m_text, at), nul ? s_strayNul : description(error.what(), lastRead)};
         return false;
     }
 
 private:
     bool refuse(const QString &problem)
     {
-        const auto read = static_cast<std::size_t>(*m_reached - m_text.constData());
+        const auto read = static_cast<std::size_t>(*m_reached - m_text.data());
         m_refusal = {lineAndColumn(m_text, read > 0 ? read - 1 : 0), problem};
         return false;
     }
@@ -157,7 +165,7 @@ private:
         return true;
     }
 
-    const QByteArray &m_text;
+    std::string_view m_text;
     const char *const *m_reached;
     Json m_document;
     std::vector<Json *> m_open;
@@ -165,24 +173,64 @@ private:
     JsonRefusal m_refusal;
 };
 
+// Read as UTF-8, text in another encoding fails on a stray character that tells the user nothing.
+// A byte-order mark names the encoding; without one, the zero bytes around JSON's first
+// character, which is always ASCII, do. A UTF-8 mark is allowed and skipped.
+QString foreignEncoding(std::string_view text)
+{
+    static const struct
+    {
+        std::string_view start;
+        const char *name;
+    } marks[] = {{std::string_view("\x00\x00\xfe\xff", 4), "UTF-32 (big-endian)"},
+                 {std::string_view("\xff\xfe\x00\x00", 4), "UTF-32 (little-endian)"},
+                 {std::string_view("\xfe\xff", 2), "UTF-16 (big-endian)"},
+                 {std::string_view("\xff\xfe", 2), "UTF-16 (little-endian)"}};
+    for (const auto &mark : marks) {
+        if (text.substr(0, mark.start.size()) == mark.start)
+            return QLatin1String(mark.name);
+    }
+    if (text.size() < 4)
+        return QString();
+    const auto zero = [&text](std::initializer_list<int> at) {
+        return std::all_of(at.begin(), at.end(), [&text](int i) { return text[static_cast<std::size_t>(i)] == '\0'; });
+    };
+    if (zero({0, 1, 2}) && !zero({3}))
+        return QStringLiteral("UTF-32 (big-endian)");
+    if (zero({1, 2, 3}) && !zero({0}))
+        return QStringLiteral("UTF-32 (little-endian)");
+    if (zero({0, 2}) && !zero({1}))
+        return QStringLiteral("UTF-16 (big-endian)");
+    if (zero({1, 3}) && !zero({0}))
+        return QStringLiteral("UTF-16 (little-endian)");
+    return QString();
+}
+
 } // namespace
 
-std::optional<nlohmann::json> parseStrictJson(const QByteArray &text, JsonRefusal *refusal)
+std::optional<nlohmann::json> parseStrictJson(std::string_view text, JsonRefusal *refusal)
 {
-    const char *reached = text.constData();
+    if (const QString encoding = foreignEncoding(text); !encoding.isEmpty()) {
+        *refusal = {QString(), QStringLiteral("is encoded in %1, not UTF-8").arg(encoding)};
+        return std::nullopt;
+    }
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        *refusal = {QString(), text.empty() ? QStringLiteral("is empty") : QStringLiteral("holds only white space")};
+        return std::nullopt;
+    }
+    const char *reached = text.data();
     TreeBuilder builder(text, &reached);
-    const TrackingIterator begin(text.constData(), &reached);
-    const TrackingIterator end(text.constData() + text.size(), &reached);
+    const TrackingIterator begin(text.data(), &reached);
+    const TrackingIterator end(text.data() + text.size(), &reached);
     if (!Json::sax_parse(begin, end, &builder)) {
         *refusal = builder.refusal();
         return std::nullopt;
     }
     // The parser takes a NUL byte for the end of the input and would accept what follows it
     // unread; JSON allows NUL only escaped inside a string.
-    const auto read = static_cast<int>(reached - text.constData());
-    if (read > 0 && text.at(read - 1) == '\0') {
-        *refusal = {lineAndColumn(text, static_cast<std::size_t>(read - 1)),
-                    QStringLiteral("not valid JSON: a NUL byte outside any string")};
+    const auto read = static_cast<std::size_t>(reached - text.data());
+    if (read > 0 && text[read - 1] == '\0') {
+        *refusal = {lineAndColumn(text, static_cast<std::size_t>(read - 1)), s_strayNul};
         return std::nullopt;
     }
     return std::move(builder.document());

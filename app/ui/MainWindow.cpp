@@ -53,11 +53,9 @@ constexpr int usablePropertyViewWidth = 320;
 
 } // namespace
 
-MainWindow::MainWindow(std::unique_ptr<PlanDocument> plan, std::unique_ptr<PlanDocument> reference,
-                       QString planPath)
+MainWindow::MainWindow(std::unique_ptr<Document> document, std::unique_ptr<PlanDocument> reference)
     : m_reference(std::move(reference))
-    , m_planPath(std::move(planPath))
-    , m_language(plan->labels.getActiveLanguage())
+    , m_language(document->plan().labels.getActiveLanguage())
     , m_filler(m_model)
 {
     m_filler.setReference(m_reference.get());
@@ -66,11 +64,10 @@ MainWindow::MainWindow(std::unique_ptr<PlanDocument> plan, std::unique_ptr<PlanD
     m_filter.setFilterCaseSensitivity(Qt::CaseInsensitive);
     m_filter.setFilterKeyColumn(PropertyViewFiller::labelColumn);
     connect(&m_model, &Velmaris::ProcPlanBaseQItemModel::sigPropGotModified, this, &MainWindow::commitEdit);
-    connect(&m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     buildUi();
     buildMenus();
     fitToScreen();
-    replacePlan(std::move(plan), m_planPath);
+    replaceDocument(std::move(document));
 }
 
 MainWindow::~MainWindow()
@@ -120,7 +117,7 @@ void MainWindow::buildUi()
 
     auto *history = new QDockWidget(tr("History"), this);
     history->setObjectName(QStringLiteral("history"));
-    history->setWidget(new QUndoView(&m_undo));
+    history->setWidget(new QUndoView(&m_undoGroup));
     addDockWidget(Qt::RightDockWidgetArea, history);
     statusBar(); // made now, so that the window's first size allows for it
 }
@@ -142,9 +139,9 @@ void MainWindow::buildMenus()
     file->addAction(tr("&Quit"), this, &QWidget::close, QKeySequence::Quit);
 
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
-    QAction *undo = m_undo.createUndoAction(this, tr("&Undo"));
+    QAction *undo = m_undoGroup.createUndoAction(this, tr("&Undo"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = m_undo.createRedoAction(this, tr("&Redo"));
+    QAction *redo = m_undoGroup.createRedoAction(this, tr("&Redo"));
     redo->setShortcut(QKeySequence::Redo);
     edit->addAction(undo);
     edit->addAction(redo);
@@ -184,12 +181,12 @@ void MainWindow::fitToScreen()
 
 const PlanObject *MainWindow::currentObject() const
 {
-    return m_plan->object(m_objectId);
+    return plan().object(m_objectId);
 }
 
 bool MainWindow::selectObject(int objectId)
 {
-    const int row = m_plan->row(objectId);
+    const int row = plan().row(objectId);
     if (row < 0)
         return false;
     if (objectId == m_objectId)
@@ -268,7 +265,7 @@ void MainWindow::refill()
 
 void MainWindow::refresh(int objectId, const std::string &key)
 {
-    const PlanObject *object = m_plan->object(objectId);
+    const PlanObject *object = plan().object(objectId);
     if (!object || objectId != m_objectId)
         return;
     {
@@ -304,7 +301,7 @@ void MainWindow::commitEdit(const QModelIndex &cell)
     std::shared_ptr<Velmaris::CommandBase> command;
     {
         const Filling filling(m_filling);
-        command = m_model.generatePropertyModifyCommand(&m_plan->controller, at.object->object, m_plan->layout,
+        command = m_model.generatePropertyModifyCommand(&plan().controller, at.object->object, plan().layout,
                                                         at.property, cell);
     }
     if (command)
@@ -318,7 +315,7 @@ MainWindow::CellProperty MainWindow::propertyAt(const QModelIndex &cell) const
     CellProperty at;
     at.objectId = m_model.getPropertyParentIdAtIndex(cell);
     at.key = m_model.getPropertyKeyAtIndex(cell);
-    at.object = m_plan->object(at.objectId);
+    at.object = plan().object(at.objectId);
     at.property = at.object ? at.object->property(at.key) : nullptr;
     return at;
 }
@@ -352,19 +349,19 @@ void MainWindow::setSelectedToAutomatic()
     if (!canSetToAutomatic())
         return;
     const CellProperty at = propertyAt(currentValueCell());
-    auto command = m_model.generateSetPropertyToAutoCommand(at.object->object, m_plan->layout, at.property);
+    auto command = m_model.generateSetPropertyToAutoCommand(at.object->object, plan().layout, at.property);
     if (!command)
         return;
     if (command->getDescription().empty())
         command->setDescription(tr("Set %1 to automatic")
-                                    .arg(QString::fromStdString(m_plan->labels.getLabel(at.property)))
+                                    .arg(QString::fromStdString(plan().labels.getLabel(at.property)))
                                     .toStdString());
     pushUndoable(command, at);
 }
 
 void MainWindow::pushUndoable(const std::shared_ptr<Velmaris::CommandBase> &command, const CellProperty &at)
 {
-    m_undo.push(new UndoablePropertyCommand(command, [this, objectId = at.objectId, key = at.key](bool revisit) {
+    undoStack().push(new UndoablePropertyCommand(command, [this, objectId = at.objectId, key = at.key](bool revisit) {
         if (revisit)
             showChange(objectId, key);
         else
@@ -377,7 +374,7 @@ void MainWindow::showReport()
     const PlanObject *object = currentObject();
     if (!object)
         return;
-    const QString title = QString::fromStdString(m_plan->labels.getLabel(object->owner.get()));
+    const QString title = QString::fromStdString(plan().labels.getLabel(object->owner.get()));
     const QString name = QStringLiteral("velmaris-report-%1.pdf").arg(object->id);
     const std::vector<ReportLine> lines = ObjectReport::lines(m_model, m_reference.get());
     if (Velmaris::PdfViewer::showDocument(name, ObjectReport::render(lines, title), this))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/plan/PlanDocument.h"
+#include "app/document/Document.h"
 #include "app/ui/ObjectListModel.h"
 #include "app/ui/PropertyViewFiller.h"
 
@@ -8,7 +8,7 @@
 
 #include <QMainWindow>
 #include <QSortFilterProxyModel>
-#include <QUndoStack>
+#include <QUndoGroup>
 
 #include <memory>
 
@@ -39,8 +39,7 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    // An empty path stands for a plan not yet saved anywhere.
-    MainWindow(std::unique_ptr<PlanDocument> plan, std::unique_ptr<PlanDocument> reference, QString planPath);
+    MainWindow(std::unique_ptr<Document> document, std::unique_ptr<PlanDocument> reference);
     ~MainWindow() override;
 
     // Restores the window, its settings and the recent files from the settings and writes them
@@ -54,7 +53,9 @@ public:
     void setShowAllProperties(bool showAll);
     void setFilterText(const QString &text);
 
-    // Saves to the path, which becomes the plan's file; false with a message box when that fails.
+    // Saves to the path, which becomes the plan's file. Asks before overwriting a file another
+    // program changed, and offers another name when the file is read-only or cannot be written;
+    // false when not saved.
     bool saveTo(const QString &path);
     // Saves to the plan's file, or asks for one; false when not saved.
     bool save();
@@ -73,10 +74,11 @@ public:
     QListView *objectList() const { return m_objects; }
     Velmaris::ProcPlanBaseQItemModel &propertyModel() { return m_model; }
     QSortFilterProxyModel &filterModel() { return m_filter; }
-    QUndoStack &undoStack() { return m_undo; }
-    PlanDocument &plan() { return *m_plan; }
+    Document &document() const { return *m_document; }
+    QUndoStack &undoStack() const { return m_document->undoStack(); }
+    PlanDocument &plan() const { return m_document->plan(); }
     PlanDocument *reference() const { return m_reference.get(); }
-    const QString &planPath() const { return m_planPath; }
+    const QString &planPath() const { return m_document->path(); }
     QAction *compareAction() const { return m_compare; }
     QAction *toAutomaticAction() const { return m_toAutomatic; }
     RecentFiles &recentFiles() const { return *m_recent; }
@@ -91,7 +93,9 @@ private:
     void buildMenus();
     void fitToScreen();
     void saveSettings();
-    void replacePlan(std::unique_ptr<PlanDocument> plan, const QString &path);
+    void replaceDocument(std::unique_ptr<Document> document);
+    // Another program changed the plan's file: reload an unmodified plan if the user wants.
+    void offerReload();
     void updateTitle();
     void updateCompareAction();
     void updateActions();
@@ -105,6 +109,9 @@ private:
     void openFromDialog();
     void openReferenceFromDialog();
     bool saveAs();
+    bool saveWith(const QString &path, Document::Conflict conflict);
+    // Asks what to do about a save the document would not make; true when it was then saved.
+    bool resolveRefusedSave(Document::SaveOutcome outcome, const QString &path);
     const PlanObject *currentObject() const;
     // The plan object and property a value cell shows; nulls when the cell shows none.
     struct CellProperty
@@ -120,16 +127,16 @@ private:
     // Executes the command on the undo stack; undo and redo refresh the property's row.
     void pushUndoable(const std::shared_ptr<Velmaris::CommandBase> &command, const CellProperty &at);
 
-    std::unique_ptr<PlanDocument> m_plan;
+    std::unique_ptr<Document> m_document;
     std::unique_ptr<PlanDocument> m_reference;
-    QString m_planPath;
     // Plans opened later show their labels in the language of the first.
     std::string m_language;
     Velmaris::ProcPlanBaseQItemModel m_model;
     PropertyViewFiller m_filler;
     QSortFilterProxyModel m_filter;
     ObjectListModel m_objectList;
-    QUndoStack m_undo;
+    // Its stack is the document's: actions and history follow the document that is open.
+    QUndoGroup m_undoGroup;
     QSettings *m_settings = nullptr;
     int m_objectId = -1;
     bool m_filling = false;

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -34,7 +35,16 @@ QString shownPath(const QString &path)
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
-// The plan in the file; null after telling the user why it was refused.
+// The document of the file; null after telling the user why it was refused.
+std::unique_ptr<Document> openOrTell(const QString &path, const QString &title, QWidget *parent)
+{
+    PlanError error;
+    std::unique_ptr<Document> document = Document::open(path, &error);
+    if (!document)
+        QMessageBox::critical(parent, title, error.message());
+    return document;
+}
+
 std::unique_ptr<PlanDocument> loadOrTell(const QString &path, const QString &title, QWidget *parent)
 {
     PlanError error;
@@ -46,29 +56,31 @@ std::unique_ptr<PlanDocument> loadOrTell(const QString &path, const QString &tit
 
 } // namespace
 
-void MainWindow::replacePlan(std::unique_ptr<PlanDocument> plan, const QString &path)
+void MainWindow::replaceDocument(std::unique_ptr<Document> document)
 {
     // Commands and the view's rows belong to the plan they were made for.
-    m_undo.clear();
     m_objectId = -1;
-    plan->labels.setActiveLanguage(m_language);
-    m_filler.setPlan(plan.get());
-    m_objectList.setPlan(plan.get());
-    m_plan = std::move(plan);
-    m_planPath = path;
+    document->plan().labels.setActiveLanguage(m_language);
+    m_filler.setPlan(&document->plan());
+    m_objectList.setPlan(&document->plan());
+    m_undoGroup.addStack(&document->undoStack());
+    m_undoGroup.setActiveStack(&document->undoStack());
+    connect(&document->undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    connect(document.get(), &Document::modifiedOnDisk, this, &MainWindow::offerReload);
+    m_document = std::move(document);
     updateTitle();
-    if (m_plan->objects().empty())
+    if (plan().objects().empty())
         refill();
     else
-        selectObject(m_plan->objects().front().id);
+        selectObject(plan().objects().front().id);
 }
 
 void MainWindow::updateTitle()
 {
-    const QString name = m_planPath.isEmpty() ? tr("Untitled plan") : QFileInfo(m_planPath).fileName();
+    const QString name = planPath().isEmpty() ? tr("Untitled plan") : QFileInfo(planPath()).fileName();
     // Qt shows "[*]" as "*" while the window is marked modified, and drops it otherwise.
     setWindowTitle(tr("%1[*] - Velmaris process plan editor").arg(name));
-    setWindowModified(!m_undo.isClean());
+    setWindowModified(m_document->isModified());
 }
 
 void MainWindow::updateCompareAction()
@@ -81,9 +93,9 @@ void MainWindow::updateCompareAction()
 
 bool MainWindow::mayDropPlan()
 {
-    if (m_undo.isClean())
+    if (!m_document->isModified())
         return true;
-    const QString name = m_planPath.isEmpty() ? tr("The untitled plan") : QFileInfo(m_planPath).fileName();
+    const QString name = planPath().isEmpty() ? tr("The untitled plan") : QFileInfo(planPath()).fileName();
     QMessageBox box(QMessageBox::Warning, tr("Unsaved changes"),
                     tr("%1 has changes that are not saved. Save them?").arg(name),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
@@ -102,12 +114,12 @@ bool MainWindow::openPlan(const QString &path)
 {
     if (!mayDropPlan())
         return false;
-    std::unique_ptr<PlanDocument> plan = loadOrTell(path, tr("Plan refused"), this);
-    if (!plan) {
-        m_recent->remove(path);
+    std::unique_ptr<Document> document = openOrTell(path, tr("Plan refused"), this);
+    if (!document) {
+        m_recent->remove(QFileInfo(path).absoluteFilePath());
         return false;
     }
-    replacePlan(std::move(plan), path);
+    replaceDocument(std::move(document));
     m_recent->add(path);
     return true;
 }
@@ -119,8 +131,31 @@ bool MainWindow::newPlan()
     std::unique_ptr<PlanDocument> plan = loadOrTell(QString::fromLatin1(s_samplePlan), tr("Plan refused"), this);
     if (!plan)
         return false;
-    replacePlan(std::move(plan), QString());
+    replaceDocument(std::make_unique<Document>(std::move(plan)));
     return true;
+}
+
+void MainWindow::offerReload()
+{
+    const QString name = QFileInfo(planPath()).fileName();
+    if (m_document->isModified()) {
+        statusBar()->showMessage(tr("%1 was changed by another program; saving will ask before overwriting it")
+                                     .arg(name));
+        return;
+    }
+    const QString path = planPath();
+    const auto answer = QMessageBox::question(this, tr("File changed"),
+                                              tr("%1 was changed by another program. Reload it?").arg(name),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    // The plan may have been edited while the question was open.
+    if (answer != QMessageBox::Yes || m_document->isModified() || planPath() != path)
+        return;
+    const int objectId = m_objectId;
+    if (std::unique_ptr<Document> document = openOrTell(path, tr("Plan refused"), this)) {
+        replaceDocument(std::move(document));
+        selectObject(objectId);
+        statusBar()->showMessage(tr("Reloaded %1").arg(shownPath(path)), statusMilliseconds);
+    }
 }
 
 bool MainWindow::openReference(const QString &path)
@@ -156,28 +191,71 @@ void MainWindow::openReferenceFromDialog()
 
 bool MainWindow::save()
 {
-    return m_planPath.isEmpty() ? saveAs() : saveTo(m_planPath);
+    return planPath().isEmpty() ? saveAs() : saveTo(planPath());
 }
 
 bool MainWindow::saveAs()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save plan"), m_planPath, tr("Plans (*.json)"));
-    return !path.isEmpty() && saveTo(path);
+    QFileDialog dialog(this, tr("Save plan"), planPath(), tr("Plans (*.json)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without one gets it, so that the Open dialog's filter shows the file.
+    dialog.setDefaultSuffix(QStringLiteral("json"));
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+           && saveTo(dialog.selectedFiles().constFirst());
 }
 
 bool MainWindow::saveTo(const QString &path)
 {
-    QString error;
-    if (!savePlan(*m_plan, path, &error)) {
-        QMessageBox::critical(this, tr("Saving failed"), error);
-        return false;
-    }
-    m_planPath = path;
-    m_undo.setClean();
+    return saveWith(path, Document::Conflict::Refuse);
+}
+
+bool MainWindow::saveWith(const QString &path, Document::Conflict conflict)
+{
+    const Document::SaveOutcome outcome = m_document->save(path, conflict);
+    if (outcome != Document::SaveOutcome::Saved)
+        return resolveRefusedSave(outcome, path);
     m_recent->add(path);
     updateTitle();
     statusBar()->showMessage(tr("Saved to %1").arg(shownPath(path)), statusMilliseconds);
     return true;
+}
+
+bool MainWindow::resolveRefusedSave(Document::SaveOutcome outcome, const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    QMessageBox box(this);
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Cancel);
+    box.button(QMessageBox::Save)->setText(tr("Save &as..."));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (outcome) {
+    case Document::SaveOutcome::ChangedOnDisk:
+        box.setIcon(QMessageBox::Warning);
+        box.setWindowTitle(tr("File changed"));
+        box.setText(tr("%1 was changed by another program since it was opened or last saved. Overwrite "
+                       "those changes with this plan?").arg(name));
+        box.addButton(QMessageBox::Yes)->setText(tr("&Overwrite"));
+        box.setDefaultButton(QMessageBox::Cancel);
+        break;
+    case Document::SaveOutcome::ReadOnly:
+        box.setIcon(QMessageBox::Warning);
+        box.setWindowTitle(tr("Read-only file"));
+        box.setText(tr("%1 is read-only and was not replaced. Save the plan under another name?").arg(name));
+        break;
+    default:
+        box.setIcon(QMessageBox::Critical);
+        box.setWindowTitle(tr("Saving failed"));
+        box.setText(tr("The plan was not saved; the file is as it was. Save it under another name?"));
+        box.setInformativeText(m_document->saveErrorMessage());
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return saveWith(path, Document::Conflict::Overwrite);
+    case QMessageBox::Save:
+        return saveAs();
+    default:
+        return false;
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -194,6 +272,8 @@ void MainWindow::useSettings(QSettings *settings)
 {
     m_settings = settings;
     m_recent->useSettings(settings);
+    if (!planPath().isEmpty())
+        m_recent->add(planPath());
     restoreGeometry(settings->value(s_geometryKey).toByteArray());
     restoreState(settings->value(s_stateKey).toByteArray());
     m_splitter->restoreState(settings->value(s_splitterKey).toByteArray());

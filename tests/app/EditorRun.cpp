@@ -34,3 +34,17 @@ std::unique_ptr<VelmarisEditor::PlanDocument> loadedPlan(const QString &path)
         qFatal("%s", qPrintable(error.message()));
     return plan;
 }
+
+std::unique_ptr<VelmarisEditor::Document> untitled(std::unique_ptr<VelmarisEditor::PlanDocument> plan)
+{
+    return std::make_unique<VelmarisEditor::Document>(std::move(plan));
+}
+
+std::unique_ptr<VelmarisEditor::Document> openedDocument(const QString &path)
+{
+    VelmarisEditor::PlanError error;
+    auto document = VelmarisEditor::Document::open(path, &error);
+    if (!document)
+        qFatal("%s", qPrintable(error.message()));
+    return document;
+}

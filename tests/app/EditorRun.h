@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/plan/PlanFile.h"
+#include "app/document/Document.h"
 
 #include <QStringList>
 
@@ -18,3 +18,7 @@ EditorRun runEditor(const QStringList &arguments);
 
 // A plan the test relies on; one that does not load ends the test run.
 std::unique_ptr<VelmarisEditor::PlanDocument> loadedPlan(const QString &path);
+// A document for a plan that has no file yet.
+std::unique_ptr<VelmarisEditor::Document> untitled(std::unique_ptr<VelmarisEditor::PlanDocument> plan);
+// The document of a file the test relies on.
+std::unique_ptr<VelmarisEditor::Document> openedDocument(const QString &path);

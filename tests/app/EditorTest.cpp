@@ -77,7 +77,7 @@ private slots:
     void filling_and_settings()
     {
         // The rows and values of a plain fill are checked in report_in_words.
-        MainWindow window(loadedPlan(s_plan), nullptr, QString());
+        MainWindow window(untitled(loadedPlan(s_plan)), nullptr);
         QVERIFY(window.setCurrency(QStringLiteral("chf")));
         QCOMPARE(window.findChild<QComboBox *>()->currentText(), QStringLiteral("CHF"));
         QCOMPARE(viewCell(window, "OP_Rate").data(Qt::EditRole).toDouble(), 95.0);
@@ -98,7 +98,7 @@ private slots:
 
     void editing_with_undo()
     {
-        MainWindow window(loadedPlan(s_plan), nullptr, QString());
+        MainWindow window(untitled(loadedPlan(s_plan)), nullptr);
         const auto *rate = window.plan().property(10, "OP_Rate");
         editThroughDelegate<QDoubleSpinBox>(window, "OP_Rate", [](QDoubleSpinBox &spin) {
             QCOMPARE(spin.suffix(), QStringLiteral(" EUR"));
@@ -154,7 +154,7 @@ private slots:
 
     void shown_window_fits_and_tabs_to_the_first_value()
     {
-        MainWindow window(loadedPlan(s_plan), nullptr, QString());
+        MainWindow window(untitled(loadedPlan(s_plan)), nullptr);
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -186,7 +186,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(bool, edited);
         QFETCH(bool, offered);
-        MainWindow window(loadedPlan(s_plan), nullptr, QString());
+        MainWindow window(untitled(loadedPlan(s_plan)), nullptr);
         if (edited)
             editThroughDelegate<QDoubleSpinBox>(window, "OP_Rate", [](QDoubleSpinBox &spin) { spin.setValue(120.0); });
         window.propertyView()->setCurrentIndex(key.isEmpty() ? window.filterModel().index(0, 0)
@@ -208,7 +208,7 @@ private slots:
             "type": "OBJ_Tool", "properties": [{"key": "P_Mat", "category": "CAT_Main", "kind": "enum",
             "values": ["MAT_A", "MAT_B"], "value": "MAT_B"}]}]})", QStringLiteral("plan"), &error);
         QVERIFY2(plan, qPrintable(error.message()));
-        MainWindow window(std::move(plan), nullptr, QString());
+        MainWindow window(untitled(std::move(plan)), nullptr);
         QCOMPARE(window.objectList()->model()->index(0, 0).data().toString(), QStringLiteral("OBJ_Tool"));
         QCOMPARE(window.dump(), QStringLiteral("CAT_Main\n  P_Mat = MAT_B\n"));
         QCOMPARE(viewCell(window, "P_Mat").data(Velmaris::EnumLabelsRole).toStringList(),
@@ -234,7 +234,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("plan.json"));
         const QString other = dir.filePath(QStringLiteral("other.json"));
         QVERIFY(QFile::copy(s_plan, path) && QFile::copy(s_plan, other));
-        MainWindow window(loadedPlan(s_plan), nullptr, path);
+        MainWindow window(openedDocument(path), nullptr);
         QCOMPARE(window.windowTitle(), QStringLiteral("plan.json[*] - Velmaris process plan editor"));
         editThroughDelegate<QDoubleSpinBox>(window, "OP_Rate", [](QDoubleSpinBox &spin) { spin.setValue(120.0); });
         QVERIFY(window.isWindowModified());
@@ -261,7 +261,7 @@ private slots:
         QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
         QByteArray splitter;
         {
-            MainWindow window(loadedPlan(s_plan), nullptr, QString());
+            MainWindow window(untitled(loadedPlan(s_plan)), nullptr);
             window.useSettings(&settings);
             QVERIFY(!window.compareAction()->isEnabled());
             QVERIFY(window.compareAction()->toolTip().contains(QStringLiteral("Open reference plan")));
@@ -278,7 +278,7 @@ private slots:
             splitter = window.findChild<QSplitter *>()->saveState();
             QVERIFY(window.close());
         }
-        MainWindow window(loadedPlan(s_plan), loadedPlan(s_plan), QString());
+        MainWindow window(untitled(loadedPlan(s_plan)), loadedPlan(s_plan));
         window.useSettings(&settings);
         QCOMPARE(window.findChild<QComboBox *>()->currentText(), QStringLiteral("USD"));
         QVERIFY(window.compareAction()->isChecked());
@@ -298,7 +298,7 @@ private slots:
     {
         auto reference = loadedPlan(s_plan);
         reference->property(10, "OP_Rate")->assign(90.0);
-        MainWindow window(loadedPlan(s_plan), std::move(reference), QString());
+        MainWindow window(untitled(loadedPlan(s_plan)), std::move(reference));
         window.setCompareWithReference(true);
         editThroughDelegate<QComboBox>(window, "OP_Mat", [](QComboBox &combo) { combo.setCurrentText(QStringLiteral("Aluminium")); });
         QStringList lines;

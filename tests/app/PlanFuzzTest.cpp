@@ -92,7 +92,7 @@ private slots:
 
             PlanError error;
             if (std::unique_ptr<PlanDocument> plan = loadPlan(mutant.fileName(), &error))
-                MainWindow(std::move(plan), nullptr, mutant.fileName()).dump();
+                MainWindow(untitled(std::move(plan)), nullptr).dump();
             else
                 QVERIFY2(error.message().startsWith(mutant.fileName() + ": ") && !error.message().contains('\n'),
                          qPrintable(error.message()));

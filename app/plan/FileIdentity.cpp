@@ -1,0 +1,58 @@
+#include "app/plan/FileIdentity.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+#include <sys/stat.h>
+
+namespace VelmarisEditor {
+
+FileIdentity FileIdentity::ofFile(const QString &path)
+{
+    FileIdentity identity;
+    struct stat status{};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return identity;
+    identity.exists = true;
+    identity.size = status.st_size;
+    identity.modifiedNs = std::int64_t(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+    identity.device = status.st_dev;
+    identity.inode = status.st_ino;
+    return identity;
+}
+
+QByteArray FileIdentity::hashOf(const char *data, std::size_t size)
+{
+    QCryptographicHash hash(hashAlgorithm);
+    // addData takes an int: a plan may be larger than that.
+    constexpr std::size_t piece = 1 << 30;
+    for (std::size_t done = 0; done < size; done += piece)
+        hash.addData(data + done, static_cast<int>(std::min(piece, size - done)));
+    return hash.result();
+}
+
+QByteArray FileIdentity::hashOfFile(const QString &path)
+{
+    QFile file(path);
+    QCryptographicHash hash(hashAlgorithm);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return QByteArray();
+    return hash.result();
+}
+
+bool changedSince(const FileIdentity &identity, const QString &path)
+{
+    const FileIdentity now = FileIdentity::ofFile(path);
+    if (now.exists != identity.exists)
+        return true;
+    if (!now.exists)
+        return false;
+    if (now.size != identity.size)
+        return true;
+    if (now.modifiedNs == identity.modifiedNs && now.device == identity.device && now.inode == identity.inode)
+        return false;
+    return FileIdentity::hashOfFile(path) != identity.hash;
+}
+
+} // namespace VelmarisEditor
