@@ -40,7 +40,8 @@ public:
     bool isModified() const { return !m_undo.isClean(); }
     // What the file held when the plan was read from it or last written to it.
     const FileIdentity &fileIdentity() const { return m_identity; }
-    // Whether the file now holds something else (or is gone); false while the plan has no file.
+    // Whether the file now holds something else; false while the plan has no file, and when the
+    // file is gone (a save makes it anew).
     bool isModifiedOnDisk() const;
 
     // Writes the plan to the path, which becomes its file. Over its own file changed by another

@@ -44,10 +44,11 @@ QByteArray FileIdentity::hashOfFile(const QString &path)
 bool changedSince(const FileIdentity &identity, const QString &path)
 {
     const FileIdentity now = FileIdentity::ofFile(path);
-    if (now.exists != identity.exists)
-        return true;
+    // A file that is gone holds nothing a save could overwrite.
     if (!now.exists)
         return false;
+    if (!identity.exists)
+        return true;
     if (now.size != identity.size)
         return true;
     if (now.modifiedNs == identity.modifiedNs && now.device == identity.device && now.inode == identity.inode)

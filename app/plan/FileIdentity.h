@@ -31,7 +31,8 @@ struct FileIdentity
     static QByteArray hashOfFile(const QString &path);
 };
 
-// Whether the file at path holds something else than what identity describes.
+// Whether the file at path holds something else than what identity describes; false when the
+// file is gone.
 bool changedSince(const FileIdentity &identity, const QString &path);
 
 } // namespace VelmarisEditor

@@ -1,7 +1,11 @@
 #include "EditorRun.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <ctime>
+#include <utime.h>
 
 EditorRun runEditor(const QStringList &arguments)
 {
@@ -47,4 +51,24 @@ std::unique_ptr<VelmarisEditor::Document> openedDocument(const QString &path)
     if (!document)
         qFatal("%s", qPrintable(error.message()));
     return document;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+void changeOnDisk(const QString &path, const QByteArray &bytes)
+{
+    writeFile(path, bytes);
+    const utimbuf later{std::time(nullptr) + 10, std::time(nullptr) + 10};
+    utime(QFile::encodeName(path).constData(), &later);
 }

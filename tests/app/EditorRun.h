@@ -22,3 +22,10 @@ std::unique_ptr<VelmarisEditor::PlanDocument> loadedPlan(const QString &path);
 std::unique_ptr<VelmarisEditor::Document> untitled(std::unique_ptr<VelmarisEditor::PlanDocument> plan);
 // The document of a file the test relies on.
 std::unique_ptr<VelmarisEditor::Document> openedDocument(const QString &path);
+
+// A file's bytes; empty when it cannot be read.
+QByteArray readAll(const QString &path);
+// Writes the file whole or ends the test run.
+void writeFile(const QString &path, const QByteArray &bytes);
+// Another program's save: new bytes, and a time that differs from the editor's even on a coarse clock.
+void changeOnDisk(const QString &path, const QByteArray &bytes);

@@ -1,6 +1,7 @@
 #include "EditorRun.h"
 #include "support/ModalBoxes.h"
 
+#include "app/plan/FileReplacement.h"
 #include "app/report/ObjectReport.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/RecentFiles.h"
@@ -252,6 +253,75 @@ private slots:
                                      : step == QLatin1String("open")        ? other
                                                                             : QString();
         QCOMPARE(window.planPath(), expectedPath);
+    }
+
+    void saving_over_another_programs_change_data()
+    {
+        QTest::addColumn<QString>("onDisk"); // "changed" or "read-only"
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::newRow("changed, overwrite") << QStringLiteral("changed") << QMessageBox::Yes;
+        QTest::newRow("changed, cancel") << QStringLiteral("changed") << QMessageBox::Cancel;
+        QTest::newRow("read-only, cancel") << QStringLiteral("read-only") << QMessageBox::Cancel;
+    }
+
+    void saving_over_another_programs_change()
+    {
+        QFETCH(QString, onDisk);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("plan.json"));
+        writeFile(path, readAll(s_plan));
+        MainWindow window(openedDocument(path), nullptr);
+        editThroughDelegate<QDoubleSpinBox>(window, "OP_Rate", [](QDoubleSpinBox &spin) { spin.setValue(120.0); });
+        const QByteArray other = readAll(s_plan).replace("Milling 10", "Milling 11");
+        if (onDisk == QLatin1String("changed"))
+            changeOnDisk(path, other);
+        else
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        const QByteArray before = readAll(path);
+        ModalBoxes boxes(answer);
+        const bool saved = window.save();
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        QCOMPARE(boxes.shown.front().title, onDisk == QLatin1String("changed") ? QStringLiteral("File changed") : QStringLiteral("Read-only file"));
+        QCOMPARE(saved, answer == QMessageBox::Yes);
+        QCOMPARE(window.isWindowModified(), !saved);
+        QCOMPARE(readAll(path) == before, !saved);
+        if (saved)
+            QCOMPARE(readAll(backupPathOf(path)), other);
+    }
+
+    void reload_when_changed_on_disk_data()
+    {
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::newRow("unmodified, reload") << false << QMessageBox::Yes;
+        QTest::newRow("unmodified, keep") << false << QMessageBox::No;
+        QTest::newRow("modified") << true << QMessageBox::Yes;
+    }
+
+    void reload_when_changed_on_disk()
+    {
+        QFETCH(bool, edited);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("plan.json"));
+        writeFile(path, readAll(s_plan));
+        MainWindow window(openedDocument(path), nullptr);
+        window.selectObject(20);
+        if (edited) {
+            window.plan().property(10, "OP_Rate")->assign(120.0);
+            window.undoStack().resetClean();
+        }
+        ModalBoxes boxes(answer);
+        changeOnDisk(path, readAll(s_plan).replace("\"value\": 100", "\"value\": 250"));
+        QTRY_VERIFY(!boxes.shown.empty() || window.statusBar()->currentMessage().contains(QStringLiteral("changed by another program")));
+        QTest::qWait(300);
+        QCOMPARE(boxes.shown.size(), std::size_t(!edited));
+        const double expected = edited ? 120.0 : answer == QMessageBox::Yes ? 250.0 : 100.0;
+        QCOMPARE(std::get<double>(window.plan().property(10, "OP_Rate")->value()), expected);
+        // A reload keeps the object shown, and leaves nothing to save.
+        QCOMPARE(window.objectList()->currentIndex().data(ObjectListModel::idRole).toInt(), 20);
+        QCOMPARE(window.isWindowModified(), edited);
     }
 
     void reference_recent_files_and_settings()

@@ -26,19 +26,6 @@ namespace {
 
 const QString s_badPlans = QStringLiteral(VELMARIS_TEST_DATA_DIR "/bad/");
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 // Runs call in a child, so that the limits, mounts and user it sets die with the child.
 QString inChild(const std::function<QString()> &call)
 {
