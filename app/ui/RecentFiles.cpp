@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QSettings>
 
@@ -10,6 +11,8 @@ namespace VelmarisEditor {
 namespace {
 
 const QString s_key = QStringLiteral("recentFiles");
+// In pixels: wider, a menu of long paths would cover the window.
+constexpr int s_widestEntry = 600;
 
 } // namespace
 
@@ -50,8 +53,12 @@ void RecentFiles::changed()
     m_menu->setEnabled(!m_paths.isEmpty());
     for (int i = 0; i < m_paths.size(); ++i) {
         const QString path = m_paths.at(i);
-        QAction *entry = m_menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))),
-                                           this, [this, path] { emit openRequested(path); });
+        // The whole path: plans of the same name in different folders are common.
+        const QString shown = QFontMetrics(m_menu->font())
+                                  .elidedText(QDir::toNativeSeparators(path), Qt::ElideMiddle, s_widestEntry)
+                                  .replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *entry = m_menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), this,
+                                           [this, path] { emit openRequested(path); });
         entry->setToolTip(QDir::toNativeSeparators(path));
         entry->setStatusTip(QDir::toNativeSeparators(path));
     }

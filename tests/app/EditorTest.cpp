@@ -18,6 +18,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
@@ -361,7 +362,22 @@ private slots:
         QVERIFY(!window.openPlan(path));
         QCOMPARE(boxes.shown.size(), std::size_t(1));
         QVERIFY(window.recentFiles().paths().isEmpty());
-        window.setShowAllProperties(false);
+
+        // The plan a run starts with is a recent file too, shown with its folder.
+        const QString other = dir.filePath(QStringLiteral("other.json"));
+        writeFile(other, readAll(s_plan));
+        MainWindow started(openedDocument(other), nullptr);
+        started.useSettings(&settings);
+        QCOMPARE(started.recentFiles().paths(), QStringList{other});
+        QStringList entries;
+        for (const QMenu *menu : started.findChildren<QMenu *>()) {
+            if (menu->title() == QLatin1String("Open &recent"))
+                for (const QAction *entry : menu->actions())
+                    entries << entry->text();
+        }
+        QCOMPARE(entries, QStringList{QStringLiteral("&1 ") + QDir::toNativeSeparators(other)});
+        // The switch is the whole process's: later tests start without it.
+        started.setShowAllProperties(false);
     }
 
     void report_in_words()
