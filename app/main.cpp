@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmap>
 #include <QSettings>
@@ -29,7 +30,9 @@ int refuse(const QString &message)
 
 void installTranslations(QApplication &application, const QString &language)
 {
-    for (const QString &file : {QStringLiteral(":/translations/velmaris_%1.qm"),
+    // Qt's own, for the buttons of its dialogs (Yes, Cancel, Save); then the library's and the editor's.
+    const QString qtFile = QLibraryInfo::location(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_%1.qm");
+    for (const QString &file : {qtFile, QStringLiteral(":/translations/velmaris_%1.qm"),
                                 QStringLiteral(":/translations/velmaris_editor_%1.qm")}) {
         auto *translator = new QTranslator(&application);
         if (translator->load(file.arg(language)))

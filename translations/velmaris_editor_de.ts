@@ -166,6 +166,42 @@
         <source>Saved to %1</source>
         <translation>Gespeichert unter %1</translation>
     </message>
+    <message>
+        <source>%1 was changed by another program; saving will ask before overwriting it</source>
+        <translation>%1 wurde von einem anderen Programm geändert; beim Speichern wird vor dem Überschreiben gefragt</translation>
+    </message>
+    <message>
+        <source>File changed</source>
+        <translation>Datei geändert</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it?</source>
+        <translation>%1 wurde von einem anderen Programm geändert. Neu laden?</translation>
+    </message>
+    <message>
+        <source>Reloaded %1</source>
+        <translation>%1 neu geladen</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or last saved. Overwrite those changes with this plan?</source>
+        <translation>%1 wurde seit dem Öffnen oder letzten Speichern von einem anderen Programm geändert. Diese Änderungen mit diesem Plan überschreiben?</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>Ü&amp;berschreiben</translation>
+    </message>
+    <message>
+        <source>Read-only file</source>
+        <translation>Schreibgeschützte Datei</translation>
+    </message>
+    <message>
+        <source>%1 is read-only and was not replaced. Save the plan under another name?</source>
+        <translation>%1 ist schreibgeschützt und wurde nicht ersetzt. Den Plan unter einem anderen Namen speichern?</translation>
+    </message>
+    <message>
+        <source>The plan was not saved; the file is as it was. Save it under another name?</source>
+        <translation>Der Plan wurde nicht gespeichert; die Datei ist unverändert. Unter einem anderen Namen speichern?</translation>
+    </message>
 </context>
 <context>
     <name>VelmarisEditor::ObjectListModel</name>
