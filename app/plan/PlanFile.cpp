@@ -40,23 +40,22 @@ struct Refusal
     QString problem;
 };
 
-// A JSON value together with where it stands in the file, for messages; null when missing.
+// A JSON value together with where it stands in the file, for messages; null when missing. The
+// place is spelled out only for a message: reading a plan looks up millions of fields.
 class Node
 {
 public:
     Node(const Json *value, QString place) : m_value(value), m_place(std::move(place)) {}
 
-    [[noreturn]] void refuse(const QString &problem) const { throw Refusal{m_place, problem}; }
+    [[noreturn]] void refuse(const QString &problem) const { throw Refusal{place(), problem}; }
 
-    bool has(const std::string &name) const { return object().contains(name); }
-    Node operator[](const std::string &name) const
+    bool has(std::string_view name) const { return object().find(name) != object().end(); }
+    Node operator[](std::string_view name) const
     {
         const auto found = object().find(name);
-        const QString shown = excerpt(QString::fromStdString(name));
-        return Node(found == object().end() ? nullptr : &*found,
-                    m_place.isEmpty() ? shown : m_place + QLatin1Char('.') + shown);
+        return Node(found == object().end() ? nullptr : &*found, this, name, -1);
     }
-    Node at(int i) const { return Node(&array().at(static_cast<std::size_t>(i)), m_place + QStringLiteral("[%1]").arg(i)); }
+    Node at(int i) const { return Node(&array().at(static_cast<std::size_t>(i)), this, {}, i); }
     int size() const { return static_cast<int>(array().size()); }
     std::vector<std::string> names() const
     {
@@ -64,6 +63,17 @@ public:
         for (const auto &member : object().items())
             result.push_back(member.key());
         return result;
+    }
+
+    QString place() const
+    {
+        if (!m_parent)
+            return m_place;
+        const QString parent = m_parent->place();
+        if (m_index >= 0)
+            return parent + QStringLiteral("[%1]").arg(m_index);
+        const QString shown = excerpt(QString::fromUtf8(m_name.data(), static_cast<int>(m_name.size())));
+        return parent.isEmpty() ? shown : parent + QLatin1Char('.') + shown;
     }
 
     const std::string &utf8() const
@@ -113,13 +123,26 @@ public:
         return static_cast<int>(value);
     }
 
-    bool flagOr(const char *name, bool fallback) const { return has(name) ? (*this)[name].flag() : fallback; }
-    std::string utf8Or(const char *name, const std::string &fallback) const
+    bool flagOr(std::string_view name, bool fallback) const
     {
-        return has(name) ? (*this)[name].utf8() : fallback;
+        const Node field = (*this)[name];
+        return field.m_value ? field.flag() : fallback;
+    }
+    std::string utf8Or(std::string_view name, const std::string &fallback) const
+    {
+        const Node field = (*this)[name];
+        return field.m_value ? field.utf8() : fallback;
     }
 
 private:
+    Node(const Json *value, const Node *parent, std::string_view name, int index)
+        : m_value(value)
+        , m_parent(parent)
+        , m_name(name)
+        , m_index(index)
+    {
+    }
+
     bool is(bool (Json::*test)() const noexcept) const { return m_value && (m_value->*test)(); }
 
     const Json &object() const
@@ -148,7 +171,12 @@ private:
     }
 
     const Json *m_value;
+    // Either a place of its own or a parent and the name or index within it; the parent
+    // outlives the node.
     QString m_place;
+    const Node *m_parent = nullptr;
+    std::string_view m_name;
+    int m_index = -1;
 };
 
 std::vector<double> numbers(const Node &list)
@@ -293,7 +321,31 @@ std::shared_ptr<CCAPIProcessLayout::TSObject> ownerOf(const Node &node)
     node["kind"].refuse(QStringLiteral("unknown object kind \"%1\"").arg(excerpt(kind)));
 }
 
-void readPlan(const Node &root, PlanDocument &plan)
+void readObject(const Node &node, PlanDocument &plan)
+{
+    PlanObject object;
+    object.id = node["id"].whole();
+    if (plan.object(object.id))
+        node["id"].refuse(QStringLiteral("duplicate object id %1").arg(object.id));
+    object.kind = node["kind"].utf8();
+    object.owner = ownerOf(node);
+    object.object = std::make_shared<Velmaris::Object>(object.id);
+    const Node properties = node["properties"];
+    object.reserve(static_cast<std::size_t>(properties.size()));
+    for (int p = 0; p < properties.size(); ++p) {
+        const Node description = properties.at(p);
+        if (object.property(description["key"].key()))
+            description["key"].refuse(QStringLiteral("duplicate property key \"%1\"")
+                                          .arg(excerpt(description["key"].text())));
+        std::shared_ptr<BaseProperty> property = readProperty(description);
+        property->setOwnerObject(object.owner.get());
+        object.addProperty(Velmaris::PropertySignalContainer::make(property, object.object));
+    }
+    plan.addObject(std::move(object));
+}
+
+// What stands beside the objects, which were read one by one while the file was parsed.
+void readFrame(const Node &root, PlanDocument &plan)
 {
     const QString format = QLatin1String(s_planFormat);
     if (!root.has("format"))
@@ -312,30 +364,7 @@ void readPlan(const Node &root, PlanDocument &plan)
                 plan.labels.setLabel(key, table[key].utf8(), language);
         }
     }
-    const Node objects = root["objects"];
-    plan.reserve(static_cast<std::size_t>(objects.size()));
-    for (int i = 0; i < objects.size(); ++i) {
-        const Node node = objects.at(i);
-        PlanObject object;
-        object.id = node["id"].whole();
-        if (plan.object(object.id))
-            node["id"].refuse(QStringLiteral("duplicate object id %1").arg(object.id));
-        object.kind = node["kind"].utf8();
-        object.owner = ownerOf(node);
-        object.object = std::make_shared<Velmaris::Object>(object.id);
-        const Node properties = node["properties"];
-        object.reserve(static_cast<std::size_t>(properties.size()));
-        for (int p = 0; p < properties.size(); ++p) {
-            const Node description = properties.at(p);
-            if (object.property(description["key"].key()))
-                description["key"].refuse(QStringLiteral("duplicate property key \"%1\"")
-                                              .arg(excerpt(description["key"].text())));
-            std::shared_ptr<BaseProperty> property = readProperty(description);
-            property->setOwnerObject(object.owner.get());
-            object.addProperty(Velmaris::PropertySignalContainer::make(property, object.object));
-        }
-        plan.addObject(std::move(object));
-    }
+    root["objects"].size(); // a list, though empty here
 }
 
 } // namespace
@@ -348,8 +377,18 @@ QString PlanError::message() const
 
 std::unique_ptr<PlanDocument> parsePlan(std::string_view json, const QString &sourceName, PlanError *error)
 {
+    auto plan = std::make_unique<PlanDocument>();
+    const StreamedList objects{"objects", [&plan](Json &element, std::size_t index, JsonRefusal *refusal) {
+                                   try {
+                                       readObject(Node(&element, QStringLiteral("objects[%1]").arg(index)), *plan);
+                                       return true;
+                                   } catch (const Refusal &refused) {
+                                       *refusal = {refused.place, refused.problem};
+                                       return false;
+                                   }
+                               }};
     JsonRefusal syntax;
-    const std::optional<Json> document = parseStrictJson(json, &syntax);
+    const std::optional<Json> document = parseStrictJson(json, &syntax, &objects);
     if (!document) {
         *error = {sourceName, syntax.place, syntax.problem};
         return nullptr;
@@ -358,9 +397,8 @@ std::unique_ptr<PlanDocument> parsePlan(std::string_view json, const QString &so
         *error = {sourceName, QString(), QStringLiteral("expected a plan object at the top")};
         return nullptr;
     }
-    auto plan = std::make_unique<PlanDocument>();
     try {
-        readPlan(Node(&*document, QString()), *plan);
+        readFrame(Node(&*document, QString()), *plan);
     } catch (const Refusal &refusal) {
         *error = {sourceName, refusal.place, refusal.problem};
         return nullptr;

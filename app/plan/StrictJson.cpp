@@ -82,7 +82,12 @@ QString description(const std::string &what, const std::string &lastRead)
 class TreeBuilder : public nlohmann::json_sax<Json>
 {
 public:
-    TreeBuilder(std::string_view text, const char *const *reached) : m_text(text), m_reached(reached) {}
+    TreeBuilder(std::string_view text, const char *const *reached, const StreamedList *streamed)
+        : m_text(text)
+        , m_reached(reached)
+        , m_streamed(streamed)
+    {
+    }
 
     Json &document() { return m_document; }
     const JsonRefusal &refusal() const { return m_refusal; }
@@ -147,22 +152,36 @@ private:
 
     bool scalar(Json value)
     {
-        add(std::move(value));
-        return true;
+        return handOver(add(std::move(value)));
     }
 
     bool open(Json container)
     {
         if (m_open.size() >= s_maximumDepth)
             return refuse(QStringLiteral("nested deeper than %1 levels").arg(s_maximumDepth));
-        m_open.push_back(add(std::move(container)));
+        Json *opened = add(std::move(container));
+        m_open.push_back(opened);
+        if (m_streamed && m_open.size() == 2 && m_document.is_object() && opened->is_array() && m_name == m_streamed->member)
+            m_streamedList = opened;
         return true;
     }
 
     bool close()
     {
+        Json *closed = m_open.back();
         m_open.pop_back();
-        return true;
+        return handOver(closed);
+    }
+
+    // A complete element of the streamed list goes to its taker and is not kept, so that a long
+    // list never stands in memory as a tree.
+    bool handOver(Json *value)
+    {
+        if (!m_streamedList || m_open.empty() || m_open.back() != m_streamedList)
+            return true;
+        const bool taken = m_streamed->take(*value, m_streamedCount++, &m_refusal);
+        m_streamedList->get_ref<Json::array_t &>().clear();
+        return taken;
     }
 
     std::string_view m_text;
@@ -171,6 +190,9 @@ private:
     std::vector<Json *> m_open;
     std::string m_name;
     JsonRefusal m_refusal;
+    const StreamedList *m_streamed;
+    Json *m_streamedList = nullptr;
+    std::size_t m_streamedCount = 0;
 };
 
 // Read as UTF-8, text in another encoding fails on a stray character that tells the user nothing.
@@ -208,7 +230,7 @@ QString foreignEncoding(std::string_view text)
 
 } // namespace
 
-std::optional<nlohmann::json> parseStrictJson(std::string_view text, JsonRefusal *refusal)
+std::optional<nlohmann::json> parseStrictJson(std::string_view text, JsonRefusal *refusal, const StreamedList *streamed)
 {
     if (const QString encoding = foreignEncoding(text); !encoding.isEmpty()) {
         *refusal = {QString(), QStringLiteral("is encoded in %1, not UTF-8").arg(encoding)};
@@ -219,7 +241,7 @@ std::optional<nlohmann::json> parseStrictJson(std::string_view text, JsonRefusal
         return std::nullopt;
     }
     const char *reached = text.data();
-    TreeBuilder builder(text, &reached);
+    TreeBuilder builder(text, &reached, streamed);
     const TrackingIterator begin(text.data(), &reached);
     const TrackingIterator end(text.data() + text.size(), &reached);
     if (!Json::sax_parse(begin, end, &builder)) {

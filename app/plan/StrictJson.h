@@ -4,7 +4,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace VelmarisEditor {
@@ -16,9 +18,19 @@ struct JsonRefusal
     QString problem;
 };
 
+// The elements of one list member of the top-level object, handed over one by one as they are
+// read instead of kept in the document, where the list stays empty. A taker that refuses an
+// element says why and ends the reading.
+struct StreamedList
+{
+    std::string member;
+    std::function<bool(nlohmann::json &element, std::size_t index, JsonRefusal *refusal)> take;
+};
+
 // Reads JSON as RFC 8259 defines it, and also refuses what would make a plan ambiguous: a
 // member name given twice in one object, a member name holding NUL, nesting deeper than a plan
 // ever needs. Numbers that do not fit a double are refused; integers keep all their digits.
-std::optional<nlohmann::json> parseStrictJson(std::string_view text, JsonRefusal *refusal);
+std::optional<nlohmann::json> parseStrictJson(std::string_view text, JsonRefusal *refusal,
+                                             const StreamedList *streamed = nullptr);
 
 } // namespace VelmarisEditor
