@@ -43,13 +43,18 @@ Document::Document(std::unique_ptr<PlanDocument> plan, QString path, FileIdentit
     watch();
 }
 
+void Document::runHere(const std::function<void()> &write, WorkProgress &)
+{
+    write();
+}
+
 std::unique_ptr<Document> Document::open(const QString &path, PlanError *error)
 {
     FileIdentity identity;
     std::unique_ptr<PlanDocument> plan = loadPlan(path, error, &identity);
     if (!plan)
         return nullptr;
-    return std::unique_ptr<Document>(new Document(std::move(plan), path, std::move(identity)));
+    return std::make_unique<Document>(std::move(plan), path, std::move(identity));
 }
 
 bool Document::isModifiedOnDisk() const
@@ -76,7 +81,7 @@ void Document::checkDisk()
     emit modifiedOnDisk();
 }
 
-Document::SaveOutcome Document::save(const QString &path, Conflict conflict)
+Document::SaveOutcome Document::save(const QString &path, Conflict conflict, const Runner &run)
 {
     m_saveError.clear();
     const QString shown = escaped(path);
@@ -88,16 +93,22 @@ Document::SaveOutcome Document::save(const QString &path, Conflict conflict)
         m_saveError = QStringLiteral("%1: is read-only").arg(shown);
         return SaveOutcome::ReadOnly;
     }
+    WorkProgress progress;
     bool finite = true;
-    const ContentProducer produce = [this, &finite](const ByteSink &sink) {
+    const ContentProducer produce = [this, &finite, &progress](const ByteSink &sink) {
         JsonWriter writer(sink);
-        const bool written = writePlan(*m_plan, writer);
+        const bool written = writePlan(*m_plan, writer, m_snapshot.get(), &progress);
         finite = !writer.hadNonFiniteNumber();
         return written;
     };
     FileIdentity written;
     QString cause;
-    if (!replaceFile(path, produce, &written, &cause)) {
+    bool replaced = false;
+    m_snapshot = std::make_unique<PlanSnapshot>(*m_plan);
+    m_changedWhileSaving = false;
+    run([&] { replaced = replaceFile(path, produce, &written, &cause); }, progress);
+    m_snapshot.reset();
+    if (!replaced) {
         if (cause.isEmpty() && !finite)
             cause = QStringLiteral("the plan holds a number that is not finite");
         m_saveError = QStringLiteral("%1: cannot be written: %2").arg(shown, cause);
@@ -106,9 +117,23 @@ Document::SaveOutcome Document::save(const QString &path, Conflict conflict)
     m_path = path;
     m_identity = written;
     m_announced = written;
-    m_undo.setClean();
+    // The file has the plan as it was when the save began: later changes are not saved.
+    if (m_changedWhileSaving)
+        m_undo.resetClean();
+    else
+        m_undo.setClean();
     watch();
     return SaveOutcome::Saved;
+}
+
+void Document::aboutToChange(int objectId)
+{
+    if (!m_snapshot)
+        return;
+    m_changedWhileSaving = true;
+    const int row = m_plan->row(objectId);
+    if (row >= 0)
+        m_snapshot->preserve(static_cast<std::size_t>(row));
 }
 
 } // namespace VelmarisEditor

@@ -3,12 +3,15 @@
 #include "app/plan/FileIdentity.h"
 #include "app/plan/PlanDocument.h"
 #include "app/plan/PlanFile.h"
+#include "app/plan/PlanSnapshot.h"
+#include "app/plan/WorkProgress.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QTimer>
 #include <QUndoStack>
 
+#include <functional>
 #include <memory>
 
 namespace VelmarisEditor {
@@ -27,9 +30,15 @@ public:
         ReadOnly,      // the file may not be written: saved only under another name
     };
     enum class Conflict { Refuse, Overwrite };
+    // Runs the writing of a save, with the progress it reports, and returns when it is done: at
+    // once by default; the window runs it on another thread while the user goes on.
+    using Runner = std::function<void(const std::function<void()> &write, WorkProgress &progress)>;
+    static void runHere(const std::function<void()> &write, WorkProgress &progress);
 
     // A plan not yet saved anywhere.
     explicit Document(std::unique_ptr<PlanDocument> plan);
+    // A plan read from the file, which held what identity describes.
+    Document(std::unique_ptr<PlanDocument> plan, QString path, FileIdentity identity);
     // The plan in the file; null with the error filled in when the file is refused.
     static std::unique_ptr<Document> open(const QString &path, PlanError *error);
 
@@ -46,8 +55,12 @@ public:
 
     // Writes the plan to the path, which becomes its file. Over its own file changed by another
     // program only with Conflict::Overwrite; never over a read-only file. Nothing is replaced
-    // unless all of the plan reached the disk; the replaced version is kept as a backup.
-    SaveOutcome save(const QString &path, Conflict conflict);
+    // unless all of the plan reached the disk; the replaced version is kept as a backup. The
+    // file holds the plan as it was when the save began, whatever changes while it runs; such
+    // changes leave the plan modified.
+    SaveOutcome save(const QString &path, Conflict conflict, const Runner &run = runHere);
+    // Before any property of the object changes: a save under way keeps the object as it was.
+    void aboutToChange(int objectId);
     // Why the last save did not write, in one line naming the file.
     const QString &saveErrorMessage() const { return m_saveError; }
 
@@ -56,7 +69,6 @@ signals:
     void modifiedOnDisk();
 
 private:
-    Document(std::unique_ptr<PlanDocument> plan, QString path, FileIdentity identity);
     void watch();
     void checkDisk();
 
@@ -68,6 +80,9 @@ private:
     QUndoStack m_undo;
     QString m_saveError;
     QFileSystemWatcher m_watcher;
+    // While a save runs: the plan as it was when the save began.
+    std::unique_ptr<PlanSnapshot> m_snapshot;
+    bool m_changedWhileSaving = false;
     // Another program's save arrives as several events; the file is looked at once it is quiet.
     QTimer m_settle;
 };

@@ -154,9 +154,14 @@ void JsonWriter::flushIfFull()
     m_buffer.clear();
 }
 
+void JsonWriter::rawValue(std::string_view json)
+{
+    beforeValue();
+    put(json);
+}
+
 bool JsonWriter::finish()
 {
-    put('\n');
     if (!m_failed && !m_buffer.empty() && !m_sink(m_buffer.data(), m_buffer.size()))
         m_failed = true;
     m_buffer.clear();

@@ -30,10 +30,14 @@ public:
     void value(int number);
     void value(double number);
     void value(bool flag);
+    // JSON written elsewhere, as the next value.
+    void rawValue(std::string_view json);
     // The next member or element starts a line, where that keeps a diff readable.
     void lineBreak() { m_breakPending = true; }
+    // A line break now, as a text file ends.
+    void endLine() { put('\n'); }
 
-    // Ends the text with a line break and hands what is left to the sink; false when the sink refused any of it or a number was
+    // Hands what is left to the sink; false when the sink refused any of it or a number was
     // not finite, which JSON cannot hold.
     bool finish();
     bool hadNonFiniteNumber() const { return m_nonFinite; }

@@ -375,22 +375,35 @@ QString PlanError::message() const
                            : QStringLiteral("%1: %2: %3").arg(escaped(file), place, problem);
 }
 
-std::unique_ptr<PlanDocument> parsePlan(std::string_view json, const QString &sourceName, PlanError *error)
+std::unique_ptr<PlanDocument> parsePlan(std::string_view json, const QString &sourceName, PlanError *error,
+                                        WorkProgress *progress)
 {
+    if (progress)
+        progress->total = static_cast<std::int64_t>(json.size());
     auto plan = std::make_unique<PlanDocument>();
-    const StreamedList objects{"objects", [&plan](Json &element, std::size_t index, JsonRefusal *refusal) {
-                                   try {
-                                       readObject(Node(&element, QStringLiteral("objects[%1]").arg(index)), *plan);
-                                       return true;
-                                   } catch (const Refusal &refused) {
-                                       *refusal = {refused.place, refused.problem};
-                                       return false;
-                                   }
-                               }};
+    bool cancelled = false;
+    const auto take = [&](Json &element, std::size_t index, std::size_t bytesRead, JsonRefusal *refusal) {
+        if (progress) {
+            progress->done = static_cast<std::int64_t>(bytesRead);
+            if (progress->cancelled) {
+                cancelled = true;
+                *refusal = {QString(), QStringLiteral("reading was cancelled")};
+                return false;
+            }
+        }
+        try {
+            readObject(Node(&element, QStringLiteral("objects[%1]").arg(index)), *plan);
+            return true;
+        } catch (const Refusal &refused) {
+            *refusal = {refused.place, refused.problem};
+            return false;
+        }
+    };
+    const StreamedList objects{"objects", take};
     JsonRefusal syntax;
     const std::optional<Json> document = parseStrictJson(json, &syntax, &objects);
     if (!document) {
-        *error = {sourceName, syntax.place, syntax.problem};
+        *error = {sourceName, syntax.place, syntax.problem, cancelled};
         return nullptr;
     }
     if (!document->is_object()) {
@@ -403,10 +416,13 @@ std::unique_ptr<PlanDocument> parsePlan(std::string_view json, const QString &so
         *error = {sourceName, refusal.place, refusal.problem};
         return nullptr;
     }
+    if (progress)
+        progress->done = static_cast<std::int64_t>(json.size());
     return plan;
 }
 
-std::unique_ptr<PlanDocument> loadPlan(const QString &path, PlanError *error, FileIdentity *identity)
+std::unique_ptr<PlanDocument> loadPlan(const QString &path, PlanError *error, FileIdentity *identity,
+                                       WorkProgress *progress)
 {
     const auto refuse = [&](const QString &problem) {
         *error = {path, QString(), problem};
@@ -443,7 +459,7 @@ std::unique_ptr<PlanDocument> loadPlan(const QString &path, PlanError *error, Fi
         *identity = before;
         identity->hash = FileIdentity::hashOf(bytes.data(), bytes.size());
     }
-    return parsePlan(bytes, path, error);
+    return parsePlan(bytes, path, error, progress);
 }
 
 } // namespace VelmarisEditor

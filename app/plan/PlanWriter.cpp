@@ -1,6 +1,8 @@
 #include "app/plan/PlanWriter.h"
 
 #include "app/plan/PlanFormat.h"
+#include "app/plan/PlanSnapshot.h"
+#include "app/plan/WorkProgress.h"
 
 #include <velmaris/host/property/BaseMultiProperty.h>
 #include <velmaris/host/property/NumericProperties.h>
@@ -161,6 +163,8 @@ void writeLabels(const PlanDocument &plan, JsonWriter &out)
     out.endObject();
 }
 
+} // namespace
+
 void writeObject(const PlanObject &object, JsonWriter &out)
 {
     out.beginObject();
@@ -184,9 +188,7 @@ void writeObject(const PlanObject &object, JsonWriter &out)
     out.endObject();
 }
 
-} // namespace
-
-bool writePlan(const PlanDocument &plan, JsonWriter &out)
+bool writePlan(const PlanDocument &plan, JsonWriter &out, PlanSnapshot *snapshot, WorkProgress *progress)
 {
     out.beginObject();
     out.key("format");
@@ -197,12 +199,17 @@ bool writePlan(const PlanDocument &plan, JsonWriter &out)
         writeLabels(plan, out);
     out.key("objects");
     out.beginArray();
-    for (const PlanObject &object : plan.objects()) {
+    if (progress)
+        progress->total = static_cast<std::int64_t>(plan.objects().size());
+    for (std::size_t row = 0; row < plan.objects().size(); ++row) {
         out.lineBreak();
-        writeObject(object, out);
+        snapshot ? snapshot->write(row, out) : writeObject(plan.objects()[row], out);
+        if (progress)
+            progress->done = static_cast<std::int64_t>(row + 1);
     }
     out.endArray();
     out.endObject();
+    out.endLine();
     return out.finish();
 }
 

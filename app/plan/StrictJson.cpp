@@ -179,7 +179,8 @@ private:
     {
         if (!m_streamedList || m_open.empty() || m_open.back() != m_streamedList)
             return true;
-        const bool taken = m_streamed->take(*value, m_streamedCount++, &m_refusal);
+        const auto bytesRead = static_cast<std::size_t>(*m_reached - m_text.data());
+        const bool taken = m_streamed->take(*value, m_streamedCount++, bytesRead, &m_refusal);
         m_streamedList->get_ref<Json::array_t &>().clear();
         return taken;
     }

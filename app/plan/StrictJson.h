@@ -19,12 +19,12 @@ struct JsonRefusal
 };
 
 // The elements of one list member of the top-level object, handed over one by one as they are
-// read instead of kept in the document, where the list stays empty. A taker that refuses an
-// element says why and ends the reading.
+// read instead of kept in the document, where the list stays empty; with each, how many bytes
+// of the text were read. A taker that refuses an element says why and ends the reading.
 struct StreamedList
 {
     std::string member;
-    std::function<bool(nlohmann::json &element, std::size_t index, JsonRefusal *refusal)> take;
+    std::function<bool(nlohmann::json &element, std::size_t index, std::size_t bytesRead, JsonRefusal *refusal)> take;
 };
 
 // Reads JSON as RFC 8259 defines it, and also refuses what would make a plan ambiguous: a

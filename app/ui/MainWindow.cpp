@@ -361,7 +361,8 @@ void MainWindow::setSelectedToAutomatic()
 
 void MainWindow::pushUndoable(const std::shared_ptr<Velmaris::CommandBase> &command, const CellProperty &at)
 {
-    undoStack().push(new UndoablePropertyCommand(command, [this, objectId = at.objectId, key = at.key](bool revisit) {
+    const auto prepare = [this, objectId = at.objectId] { m_document->aboutToChange(objectId); };
+    undoStack().push(new UndoablePropertyCommand(command, prepare, [this, objectId = at.objectId, key = at.key](bool revisit) {
         if (revisit)
             showChange(objectId, key);
         else

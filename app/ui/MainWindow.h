@@ -11,6 +11,7 @@
 #include <QUndoGroup>
 
 #include <memory>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -89,6 +90,23 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // While a plan is read or written the window answers but starts no other reading or writing
+    // (nor closes); while a plan that would replace the shown one is read, it takes no edits.
+    class Busy
+    {
+    public:
+        enum Editing { NoEditing, EditingAllowed };
+        Busy(MainWindow &window, Editing editing);
+        ~Busy();
+
+    private:
+        MainWindow &m_window;
+        std::vector<QWidget *> m_disabled;
+    };
+
+    // The plan in the file, read on another thread with its progress shown; null after telling
+    // the user why it was refused, or that the reading was cancelled.
+    std::unique_ptr<Document> readInBackground(const QString &path);
     void buildUi();
     void buildMenus();
     void fitToScreen();
@@ -140,6 +158,7 @@ private:
     QSettings *m_settings = nullptr;
     int m_objectId = -1;
     bool m_filling = false;
+    bool m_busy = false;
 
     QListView *m_objects = nullptr;
     QTreeView *m_view = nullptr;

@@ -3,6 +3,7 @@
 #include "app/ui/MainWindow.h"
 
 #include "app/plan/PlanFile.h"
+#include "app/ui/BackgroundWork.h"
 #include "app/ui/RecentFiles.h"
 
 #include <QAction>
@@ -16,6 +17,8 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QToolBar>
+#include <QMenuBar>
 
 namespace VelmarisEditor {
 
@@ -35,16 +38,6 @@ QString shownPath(const QString &path)
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
-// The document of the file; null after telling the user why it was refused.
-std::unique_ptr<Document> openOrTell(const QString &path, const QString &title, QWidget *parent)
-{
-    PlanError error;
-    std::unique_ptr<Document> document = Document::open(path, &error);
-    if (!document)
-        QMessageBox::critical(parent, title, error.message());
-    return document;
-}
-
 std::unique_ptr<PlanDocument> loadOrTell(const QString &path, const QString &title, QWidget *parent)
 {
     PlanError error;
@@ -55,6 +48,30 @@ std::unique_ptr<PlanDocument> loadOrTell(const QString &path, const QString &tit
 }
 
 } // namespace
+
+MainWindow::Busy::Busy(MainWindow &window, Editing editing)
+    : m_window(window)
+{
+    m_window.m_busy = true;
+    std::vector<QWidget *> quiet{m_window.menuBar()};
+    for (QToolBar *bar : m_window.findChildren<QToolBar *>())
+        quiet.push_back(bar);
+    if (editing == NoEditing)
+        quiet.push_back(m_window.centralWidget());
+    for (QWidget *widget : quiet) {
+        if (widget->isEnabled()) {
+            widget->setEnabled(false);
+            m_disabled.push_back(widget);
+        }
+    }
+}
+
+MainWindow::Busy::~Busy()
+{
+    for (QWidget *widget : m_disabled)
+        widget->setEnabled(true);
+    m_window.m_busy = false;
+}
 
 void MainWindow::replaceDocument(std::unique_ptr<Document> document)
 {
@@ -110,15 +127,35 @@ bool MainWindow::mayDropPlan()
     }
 }
 
+std::unique_ptr<Document> MainWindow::readInBackground(const QString &path)
+{
+    PlanError error;
+    FileIdentity identity;
+    std::unique_ptr<PlanDocument> plan;
+    WorkProgress progress;
+    {
+        const Busy busy(*this, Busy::NoEditing);
+        runInBackground(statusBar(), tr("Opening %1").arg(QFileInfo(path).fileName()), true, progress,
+                        [&] { plan = loadPlan(path, &error, &identity, &progress); });
+    }
+    if (plan)
+        return std::make_unique<Document>(std::move(plan), path, std::move(identity));
+    if (error.cancelled) {
+        statusBar()->showMessage(tr("Opening %1 was cancelled").arg(shownPath(path)), statusMilliseconds);
+    } else {
+        QMessageBox::critical(this, tr("Plan refused"), error.message());
+        m_recent->remove(QFileInfo(path).absoluteFilePath());
+    }
+    return nullptr;
+}
+
 bool MainWindow::openPlan(const QString &path)
 {
-    if (!mayDropPlan())
+    if (m_busy || !mayDropPlan())
         return false;
-    std::unique_ptr<Document> document = openOrTell(path, tr("Plan refused"), this);
-    if (!document) {
-        m_recent->remove(QFileInfo(path).absoluteFilePath());
+    std::unique_ptr<Document> document = readInBackground(path);
+    if (!document)
         return false;
-    }
     replaceDocument(std::move(document));
     m_recent->add(path);
     return true;
@@ -126,7 +163,7 @@ bool MainWindow::openPlan(const QString &path)
 
 bool MainWindow::newPlan()
 {
-    if (!mayDropPlan())
+    if (m_busy || !mayDropPlan())
         return false;
     std::unique_ptr<PlanDocument> plan = loadOrTell(QString::fromLatin1(s_samplePlan), tr("Plan refused"), this);
     if (!plan)
@@ -147,11 +184,11 @@ void MainWindow::offerReload()
     const auto answer = QMessageBox::question(this, tr("File changed"),
                                               tr("%1 was changed by another program. Reload it?").arg(name),
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    // The plan may have been edited while the question was open.
-    if (answer != QMessageBox::Yes || m_document->isModified() || planPath() != path)
+    // The plan may have been edited, or another opened, while the question was open.
+    if (answer != QMessageBox::Yes || m_busy || m_document->isModified() || planPath() != path)
         return;
     const int objectId = m_objectId;
-    if (std::unique_ptr<Document> document = openOrTell(path, tr("Plan refused"), this)) {
+    if (std::unique_ptr<Document> document = readInBackground(path)) {
         replaceDocument(std::move(document));
         selectObject(objectId);
         statusBar()->showMessage(tr("Reloaded %1").arg(shownPath(path)), statusMilliseconds);
@@ -191,6 +228,8 @@ void MainWindow::openReferenceFromDialog()
 
 bool MainWindow::save()
 {
+    if (m_busy)
+        return false;
     return planPath().isEmpty() ? saveAs() : saveTo(planPath());
 }
 
@@ -211,7 +250,12 @@ bool MainWindow::saveTo(const QString &path)
 
 bool MainWindow::saveWith(const QString &path, Document::Conflict conflict)
 {
-    const Document::SaveOutcome outcome = m_document->save(path, conflict);
+    // The user may go on editing while a large plan is written; the file gets the plan as it was.
+    const auto inBackground = [this, &path](const std::function<void()> &write, WorkProgress &progress) {
+        const Busy busy(*this, Busy::EditingAllowed);
+        runInBackground(statusBar(), tr("Saving %1").arg(QFileInfo(path).fileName()), false, progress, write);
+    };
+    const Document::SaveOutcome outcome = m_document->save(path, conflict, inBackground);
     if (outcome != Document::SaveOutcome::Saved)
         return resolveRefusedSave(outcome, path);
     m_recent->add(path);
@@ -260,7 +304,8 @@ bool MainWindow::resolveRefusedSave(Document::SaveOutcome outcome, const QString
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!mayDropPlan()) {
+    // A plan being read or written would be lost half way.
+    if (m_busy || !mayDropPlan()) {
         event->ignore();
         return;
     }

@@ -7,8 +7,9 @@
 namespace VelmarisEditor {
 
 UndoablePropertyCommand::UndoablePropertyCommand(std::shared_ptr<Velmaris::CommandBase> command,
-                                                 Show show)
+                                                 Prepare prepare, Show show)
     : m_command(std::move(command))
+    , m_prepare(std::move(prepare))
     , m_show(std::move(show))
 {
     setText(QString::fromStdString(m_command->getDescription()));
@@ -17,6 +18,7 @@ UndoablePropertyCommand::UndoablePropertyCommand(std::shared_ptr<Velmaris::Comma
 void UndoablePropertyCommand::redo()
 {
     const bool revisit = m_executed;
+    m_prepare();
     const bool done = revisit ? m_command->redo() : m_command->execute();
     if (!revisit && !done)
         setObsolete(true);
@@ -26,6 +28,7 @@ void UndoablePropertyCommand::redo()
 
 void UndoablePropertyCommand::undo()
 {
+    m_prepare();
     m_command->undo();
     m_show(true);
 }

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <thread>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -201,6 +203,66 @@ private slots:
         QCOMPARE(document->save(other, Document::Conflict::Refuse), Document::SaveOutcome::Saved);
         QCOMPARE(document->path(), other);
         QVERIFY(!document->isModified());
+    }
+
+    void edits_while_saving_are_neither_lost_nor_half_written()
+    {
+        QByteArray json = R"({"format":"velmaris-plan","version":1,"objects":[)";
+        constexpr int objects = 3000;
+        for (int id = 1; id <= objects; ++id)
+            json += QStringLiteral(R"(%1{"id":%2,"kind":"tool","type":"T","properties":[{"key":"P","category":"C","kind":"double","value":%2},
+                {"key":"Q","category":"C","kind":"string","value":"%3"}]})")
+                        .arg(id > 1 ? QStringLiteral(",") : QString()).arg(id).arg(QString(200, QLatin1Char('q')))
+                        .toUtf8();
+        json += "]}";
+        PlanError error;
+        Document document(parsePlan(json.toStdString(), QStringLiteral("plan"), &error));
+        const QByteArray before = serializePlan(document.plan());
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("plan.json"));
+
+        // The user edits every object, in an order that meets the writer from both sides.
+        int edited = 0;
+        const Document::Runner editMeanwhile = [&](const std::function<void()> &write, WorkProgress &) {
+            std::thread writer(write);
+            for (int step = 0; step < objects; ++step) {
+                const int id = step % 2 ? step / 2 + 1 : objects - step / 2;
+                document.aboutToChange(id);
+                document.plan().property(id, "P")->assign(-1.0 * id);
+                ++edited;
+            }
+            writer.join();
+        };
+        QCOMPARE(document.save(path, Document::Conflict::Refuse, editMeanwhile), Document::SaveOutcome::Saved);
+        QCOMPARE(edited, objects);
+        QCOMPARE(readAll(path), before);
+        QVERIFY(document.isModified());
+        // Nothing lost: the next save has every edit.
+        QCOMPARE(document.save(path, Document::Conflict::Refuse), Document::SaveOutcome::Saved);
+        QCOMPARE(readAll(path), serializePlan(document.plan()));
+        QCOMPARE(std::get<double>(loadedPlan(path)->property(objects, "P")->value()), -1.0 * objects);
+        QVERIFY(!document.isModified());
+    }
+
+    void reading_reports_progress_and_stops_when_cancelled_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("read whole") << false;
+        QTest::newRow("cancelled") << true;
+    }
+
+    void reading_reports_progress_and_stops_when_cancelled()
+    {
+        QFETCH(bool, cancel);
+        WorkProgress progress;
+        progress.cancelled = cancel;
+        PlanError error;
+        const auto plan = loadPlan(s_editorPlan, &error, nullptr, &progress);
+        QCOMPARE(plan == nullptr, cancel);
+        QCOMPARE(error.cancelled, cancel);
+        QCOMPARE(progress.total.load(), QFileInfo(s_editorPlan).size());
+        QCOMPARE(progress.done.load() == progress.total.load(), !cancel);
+        QVERIFY(progress.done.load() > 0);
     }
 
     void plans_larger_than_memory_are_refused_before_reading()
