@@ -100,11 +100,16 @@ int main(int argc, char **argv)
     PlanError error;
     const bool ownPlan = parser.isSet(planOption);
     const QString planPath = ownPlan ? parser.value(planOption) : QString::fromLatin1(s_samplePlan);
-    std::unique_ptr<Document> document = ownPlan ? Document::open(planPath, &error) : nullptr;
-    if (!ownPlan) {
-        if (std::unique_ptr<PlanDocument> sample = loadPlan(planPath, &error))
-            document = std::make_unique<Document>(std::move(sample));
-    }
+    // A window shows at once and reads the plan it was started with while showing the progress;
+    // a headless run reads it first.
+    const bool readInWindow = ownPlan && !headless;
+    std::unique_ptr<Document> document;
+    if (readInWindow)
+        document = std::make_unique<Document>(std::make_unique<PlanDocument>());
+    else if (ownPlan)
+        document = Document::open(planPath, &error);
+    else if (std::unique_ptr<PlanDocument> sample = loadPlan(planPath, &error))
+        document = std::make_unique<Document>(std::move(sample));
     if (!document)
         return refuse(error.message());
     std::unique_ptr<PlanDocument> reference;
@@ -124,6 +129,11 @@ int main(int argc, char **argv)
     // The options below override what the settings remember.
     if (settings)
         window.useSettings(settings.get());
+    if (readInWindow) {
+        window.show();
+        if (!window.openPlanQuietly(planPath, &error) && !error.cancelled)
+            return refuse(error.message());
+    }
     if (parser.isSet(selectOption)) {
         bool isNumber = false;
         const int id = parser.value(selectOption).toInt(&isNumber);

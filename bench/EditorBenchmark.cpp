@@ -117,7 +117,7 @@ void BM_PlanLifecycle(benchmark::State &state)
     const int n = static_cast<int>(state.range(0));
     const QByteArray json = planJson(std::vector<int>(static_cast<std::size_t>(n), 2));
     for (auto _ : state) {
-        auto window = std::make_unique<MainWindow>(parsed(json), nullptr, QString());
+        auto window = std::make_unique<MainWindow>(std::make_unique<Document>(parsed(json)), nullptr);
         window->show();
         QApplication::processEvents();
         window.reset();

@@ -65,6 +65,8 @@ public:
     bool mayDropPlan();
     // Replace the plan after mayDropPlan; false when cancelled or refused (with a message box).
     bool openPlan(const QString &path);
+    // Replaces the plan without asking or telling: false with the error when refused or cancelled.
+    bool openPlanQuietly(const QString &path, PlanError *error);
     bool newPlan();
     // Loads the plan to compare with and turns the comparison on; false when refused.
     bool openReference(const QString &path);
@@ -104,9 +106,9 @@ private:
         std::vector<QWidget *> m_disabled;
     };
 
-    // The plan in the file, read on another thread with its progress shown; null after telling
-    // the user why it was refused, or that the reading was cancelled.
-    std::unique_ptr<Document> readInBackground(const QString &path);
+    // The plan in the file, read on another thread with its progress shown; null with the error
+    // when it was refused or the reading was cancelled.
+    std::unique_ptr<Document> readInBackground(const QString &path, PlanError *error);
     void buildUi();
     void buildMenus();
     void fitToScreen();

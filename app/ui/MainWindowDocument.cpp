@@ -127,33 +127,38 @@ bool MainWindow::mayDropPlan()
     }
 }
 
-std::unique_ptr<Document> MainWindow::readInBackground(const QString &path)
+std::unique_ptr<Document> MainWindow::readInBackground(const QString &path, PlanError *error)
 {
-    PlanError error;
     FileIdentity identity;
     std::unique_ptr<PlanDocument> plan;
     WorkProgress progress;
     {
         const Busy busy(*this, Busy::NoEditing);
         runInBackground(statusBar(), tr("Opening %1").arg(QFileInfo(path).fileName()), true, progress,
-                        [&] { plan = loadPlan(path, &error, &identity, &progress); });
+                        [&] { plan = loadPlan(path, error, &identity, &progress); });
     }
-    if (plan)
-        return std::make_unique<Document>(std::move(plan), path, std::move(identity));
-    if (error.cancelled) {
-        statusBar()->showMessage(tr("Opening %1 was cancelled").arg(shownPath(path)), statusMilliseconds);
-    } else {
-        QMessageBox::critical(this, tr("Plan refused"), error.message());
-        m_recent->remove(QFileInfo(path).absoluteFilePath());
-    }
-    return nullptr;
+    return plan ? std::make_unique<Document>(std::move(plan), path, std::move(identity)) : nullptr;
 }
 
 bool MainWindow::openPlan(const QString &path)
 {
     if (m_busy || !mayDropPlan())
         return false;
-    std::unique_ptr<Document> document = readInBackground(path);
+    PlanError error;
+    if (openPlanQuietly(path, &error))
+        return true;
+    if (error.cancelled) {
+        statusBar()->showMessage(tr("Opening %1 was cancelled").arg(shownPath(path)), statusMilliseconds);
+    } else {
+        QMessageBox::critical(this, tr("Plan refused"), error.message());
+        m_recent->remove(QFileInfo(path).absoluteFilePath());
+    }
+    return false;
+}
+
+bool MainWindow::openPlanQuietly(const QString &path, PlanError *error)
+{
+    std::unique_ptr<Document> document = readInBackground(path, error);
     if (!document)
         return false;
     replaceDocument(std::move(document));
@@ -188,10 +193,13 @@ void MainWindow::offerReload()
     if (answer != QMessageBox::Yes || m_busy || m_document->isModified() || planPath() != path)
         return;
     const int objectId = m_objectId;
-    if (std::unique_ptr<Document> document = readInBackground(path)) {
+    PlanError error;
+    if (std::unique_ptr<Document> document = readInBackground(path, &error)) {
         replaceDocument(std::move(document));
         selectObject(objectId);
         statusBar()->showMessage(tr("Reloaded %1").arg(shownPath(path)), statusMilliseconds);
+    } else if (!error.cancelled) {
+        QMessageBox::critical(this, tr("Plan refused"), error.message());
     }
 }
 
