@@ -15,7 +15,6 @@ constexpr std::size_t s_bufferSize = 1 << 20;
 JsonWriter::JsonWriter(Sink sink)
     : m_sink(std::move(sink))
 {
-    m_buffer.reserve(s_bufferSize + 4096);
 }
 
 void JsonWriter::beforeValue()
