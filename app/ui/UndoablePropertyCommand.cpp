@@ -6,13 +6,21 @@
 
 namespace VelmarisEditor {
 
+namespace {
+
+constexpr int s_longestText = 200;
+
+} // namespace
+
 UndoablePropertyCommand::UndoablePropertyCommand(std::shared_ptr<Velmaris::CommandBase> command,
                                                  Prepare prepare, Show show)
     : m_command(std::move(command))
     , m_prepare(std::move(prepare))
     , m_show(std::move(show))
 {
-    setText(QString::fromStdString(m_command->getDescription()));
+    // The history lays out every entry: a description quoting a long text would take seconds.
+    const QString description = QString::fromStdString(m_command->getDescription());
+    setText(description.size() > s_longestText ? description.left(s_longestText - 1) + QChar(0x2026) : description);
 }
 
 void UndoablePropertyCommand::redo()

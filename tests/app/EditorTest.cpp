@@ -138,6 +138,17 @@ private slots:
         QCOMPARE(window.undoStack().index(), 1);
     }
 
+    void long_texts_are_cut_in_the_history()
+    {
+        MainWindow window(untitled(loadedPlan(s_plan)), nullptr);
+        const QString text(30000, QLatin1Char('x'));
+        editThroughDelegate<QLineEdit>(window, "OP_Note", [&text](QLineEdit &line) { line.setText(text); });
+        QCOMPARE(QString::fromStdString(std::get<std::string>(window.plan().property(10, "OP_Note")->value())), text);
+        const QString entry = window.undoStack().text(0);
+        QCOMPARE(entry.size(), 200);
+        QVERIFY2(entry.startsWith(QStringLiteral("Change Note of Milling 10 to xxx")) && entry.endsWith(QChar(0x2026)), qPrintable(entry));
+    }
+
     void command_line()
     {
         const QStringList dump{QStringLiteral("--plan"), s_plan, QStringLiteral("--dump")};
