@@ -208,7 +208,11 @@ bool MainWindow::setCurrency(const QString &code)
             m_currency->setCurrentText(known);
         if (m_model.exchangeRate().currency != currency.code) {
             m_model.setExchangeRate({currency.rate, currency.code});
-            refill();
+            if (const PlanObject *object = currentObject()) {
+                const Filling filling(m_filling);
+                m_filler.refreshPrices(*object);
+            }
+            updateActions();
         }
         return true;
     }

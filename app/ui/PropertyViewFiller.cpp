@@ -9,6 +9,13 @@
 
 namespace VelmarisEditor {
 
+namespace {
+
+// Stored prices carry this unit and are shown in the chosen currency at its rate.
+const std::string s_priceUnit = "usd";
+
+} // namespace
+
 PropertyViewFiller::PropertyViewFiller(Velmaris::ProcPlanBaseQItemModel &model)
     : m_model(model)
 {
@@ -55,6 +62,15 @@ bool PropertyViewFiller::refresh(const PlanObject &object, const std::string &ke
         return false;
     fillRow(object, *container, value.siblingAtColumn(labelColumn), value);
     return true;
+}
+
+void PropertyViewFiller::refreshPrices(const PlanObject &object)
+{
+    for (const PropertyContainer &container : object.properties()) {
+        const CCAPIBaseCommon::BaseProperty *property = container->getProperty();
+        if (property && property->getUnit() == s_priceUnit)
+            refresh(object, property->getLabelKey()->getStringKey());
+    }
 }
 
 QModelIndex PropertyViewFiller::valueCell(const std::string &key) const

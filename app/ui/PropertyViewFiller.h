@@ -37,6 +37,8 @@ public:
     bool refresh(const PlanObject &object, const std::string &key);
 
     // The value cell of a property of the last fill, or an invalid index.
+    // Refills the value cells of prices, the only cells that follow the exchange rate.
+    void refreshPrices(const PlanObject &object);
     QModelIndex valueCell(const std::string &key) const;
 
 private:

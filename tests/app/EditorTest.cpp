@@ -84,6 +84,11 @@ private slots:
         QCOMPARE(window.findChild<QComboBox *>()->currentText(), QStringLiteral("CHF"));
         QCOMPARE(viewCell(window, "OP_Rate").data(Qt::EditRole).toDouble(), 95.0);
         QVERIFY(!window.setCurrency(QStringLiteral("XYZ")));
+        // Only prices follow the rate: their cells alone are filled again.
+        QSignalSpy filled(&window.propertyModel(), &Velmaris::ProcPlanBaseQItemModel::sigPropGotModified);
+        QVERIFY(window.setCurrency(QStringLiteral("USD")));
+        QCOMPARE(filled.count(), 1);
+        QCOMPARE(viewCell(window, "OP_Rate").data(Qt::EditRole).toDouble(), 108.0);
 
         window.setShowAllProperties(true);
         QCOMPARE(propertyRows(window), 6);
