@@ -111,6 +111,25 @@ void BM_EditorFill(benchmark::State &state)
     state.counters["items"] = n;
 }
 
+// A currency switch with the n-property object shown; per property row, like the fill.
+void BM_CurrencySwitch(benchmark::State &state)
+{
+    const int n = static_cast<int>(state.range(0));
+    const QByteArray json = planJson({1, n});
+    MainWindow window(std::make_unique<Document>(parsed(json)), parsed(json));
+    window.setCompareWithReference(true);
+    window.show();
+    window.selectObject(2);
+    QApplication::processEvents();
+    bool swiss = false;
+    for (auto _ : state) {
+        swiss = !swiss;
+        window.setCurrency(QLatin1String(swiss ? "CHF" : "EUR"));
+        QApplication::processEvents();
+    }
+    state.counters["items"] = n;
+}
+
 // A plan of n objects read, listed in a shown editor and closed again; per object.
 void BM_PlanLifecycle(benchmark::State &state)
 {
@@ -132,6 +151,7 @@ constexpr int repetitions = 3;
 constexpr int smallRuns = 100;
 BENCHMARK(BM_EditorFill)->Arg(1000)->Iterations(smallRuns)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 BENCHMARK(BM_EditorFill)->Arg(1000 * smallRuns)->Iterations(1)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
+BENCHMARK(BM_CurrencySwitch)->Arg(1000 * smallRuns)->Iterations(1)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 BENCHMARK(BM_PlanLifecycle)->Arg(3000)->Iterations(smallRuns)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 BENCHMARK(BM_PlanLifecycle)->Arg(3000 * smallRuns)->Iterations(1)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 
@@ -142,6 +162,7 @@ int main(int argc, char **argv)
     return runBenchmarks(argc, argv, [](const RatioReporter &reporter) {
         const std::string small = "/iterations:" + std::to_string(smallRuns);
         reporter.printRatio("editor/fill", "BM_EditorFill/100000/iterations:1", "BM_EditorFill/1000" + small);
+        reporter.printRatio("editor/currency", "BM_CurrencySwitch/100000/iterations:1", "BM_EditorFill/100000/iterations:1");
         reporter.printRatio("editor/plan", "BM_PlanLifecycle/300000/iterations:1", "BM_PlanLifecycle/3000" + small);
     });
 }
