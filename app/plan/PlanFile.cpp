@@ -13,10 +13,12 @@
 #include <QLocale>
 
 #include <cmath>
+#include <functional>
 #include <cstdint>
 #include <limits>
 #include <utility>
 
+#include <sys/mman.h>
 #include <unistd.h>
 
 using namespace CCAPIBaseCommon;
@@ -25,6 +27,9 @@ using Json = nlohmann::json;
 namespace VelmarisEditor {
 
 namespace {
+
+// A multiple of any page size.
+constexpr std::size_t s_releaseStep = 16 << 20;
 
 qint64 physicalMemory()
 {
@@ -375,8 +380,10 @@ QString PlanError::message() const
                            : QStringLiteral("%1: %2: %3").arg(escaped(file), place, problem);
 }
 
-std::unique_ptr<PlanDocument> parsePlan(std::string_view json, const QString &sourceName, PlanError *error,
-                                        WorkProgress *progress)
+namespace {
+
+std::unique_ptr<PlanDocument> parseText(std::string_view json, const QString &sourceName, PlanError *error,
+                                        WorkProgress *progress, const std::function<void(std::size_t)> &readUpTo)
 {
     if (progress)
         progress->total = static_cast<std::int64_t>(json.size());
@@ -391,6 +398,8 @@ std::unique_ptr<PlanDocument> parsePlan(std::string_view json, const QString &so
                 return false;
             }
         }
+        if (readUpTo)
+            readUpTo(bytesRead);
         try {
             readObject(Node(&element, QStringLiteral("objects[%1]").arg(index)), *plan);
             return true;
@@ -419,6 +428,14 @@ std::unique_ptr<PlanDocument> parsePlan(std::string_view json, const QString &so
     if (progress)
         progress->done = static_cast<std::int64_t>(json.size());
     return plan;
+}
+
+} // namespace
+
+std::unique_ptr<PlanDocument> parsePlan(std::string_view json, const QString &sourceName, PlanError *error,
+                                        WorkProgress *progress)
+{
+    return parseText(json, sourceName, error, progress, {});
 }
 
 std::unique_ptr<PlanDocument> loadPlan(const QString &path, PlanError *error, FileIdentity *identity,
@@ -459,7 +476,18 @@ std::unique_ptr<PlanDocument> loadPlan(const QString &path, PlanError *error, Fi
         *identity = before;
         identity->hash = FileIdentity::hashOf(bytes.data(), bytes.size());
     }
-    return parsePlan(bytes, path, error, progress);
+    // Pages of the file already parsed are handed back as the parser moves on: the plan then
+    // needs memory for its objects only, not for the file beside them. They stay readable (a
+    // message places a refusal by reading from the start again).
+    std::size_t released = 0;
+    const auto release = [&](std::size_t readUpTo) {
+        const std::size_t upTo = readUpTo & ~(s_releaseStep - 1);
+        if (copy.isEmpty() && upTo > released) {
+            ::madvise(const_cast<char *>(bytes.data()) + released, upTo - released, MADV_DONTNEED);
+            released = upTo;
+        }
+    };
+    return parseText(bytes, path, error, progress, release);
 }
 
 } // namespace VelmarisEditor
