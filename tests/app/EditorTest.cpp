@@ -62,6 +62,14 @@ void editThroughDelegate(MainWindow &window, const std::string &key, Set set)
     delegate->setModelData(typed, view->model(), cell);
 }
 
+// A file of the test plan's own, which a test may change.
+QString planFileIn(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("plan.json"));
+    writeFile(path, readAll(s_plan));
+    return path;
+}
+
 int propertyRows(MainWindow &window)
 {
     int rows = 0;
@@ -285,9 +293,8 @@ private slots:
     {
         QFETCH(QString, onDisk);
         QFETCH(QMessageBox::StandardButton, answer);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("plan.json"));
-        writeFile(path, readAll(s_plan));
+        const QTemporaryDir dir;
+        const QString path = planFileIn(dir);
         MainWindow window(openedDocument(path), nullptr);
         editThroughDelegate<QDoubleSpinBox>(window, "OP_Rate", [](QDoubleSpinBox &spin) { spin.setValue(120.0); });
         const QByteArray other = readAll(s_plan).replace("Milling 10", "Milling 11");
@@ -320,9 +327,8 @@ private slots:
     {
         QFETCH(bool, edited);
         QFETCH(QMessageBox::StandardButton, answer);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("plan.json"));
-        writeFile(path, readAll(s_plan));
+        const QTemporaryDir dir;
+        const QString path = planFileIn(dir);
         MainWindow window(openedDocument(path), nullptr);
         window.selectObject(20);
         if (edited) {
