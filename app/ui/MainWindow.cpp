@@ -210,8 +210,12 @@ bool MainWindow::setCurrency(const QString &code)
             m_model.setExchangeRate({currency.rate, currency.code});
             if (const PlanObject *object = currentObject()) {
                 const Filling filling(m_filling);
+                // The view looks every announced cell up among all its rows: with thousands of
+                // prices it hears of them at once, by repainting.
+                const QSignalBlocker quiet(m_filter);
                 m_filler.refreshPrices(*object);
             }
+            m_view->viewport()->update();
             updateActions();
         }
         return true;
