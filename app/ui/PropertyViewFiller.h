@@ -36,9 +36,9 @@ public:
     // Brings one property's row up to date with the property; false when it is not shown.
     bool refresh(const PlanObject &object, const std::string &key);
 
-    // The value cell of a property of the last fill, or an invalid index.
     // Refills the value cells of prices, the only cells that follow the exchange rate.
     void refreshPrices(const PlanObject &object);
+    // The value cell of a property of the last fill, or an invalid index.
     QModelIndex valueCell(const std::string &key) const;
 
 private:
