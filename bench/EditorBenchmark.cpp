@@ -130,6 +130,26 @@ void BM_CurrencySwitch(benchmark::State &state)
     state.counters["items"] = n;
 }
 
+// One keystroke in the property filter with the n-property object shown, typing or taking back
+// the last digit of "Property number 12"; per property row, like the fill.
+void BM_FilterKeystroke(benchmark::State &state)
+{
+    const int n = static_cast<int>(state.range(0));
+    const QByteArray json = planJson({1, n});
+    MainWindow window(std::make_unique<Document>(parsed(json)), nullptr);
+    window.show();
+    window.selectObject(2);
+    window.setFilterText(QStringLiteral("Property number 1"));
+    QApplication::processEvents();
+    bool longer = false;
+    for (auto _ : state) {
+        longer = !longer;
+        window.setFilterText(QLatin1String(longer ? "Property number 12" : "Property number 1"));
+        QApplication::processEvents();
+    }
+    state.counters["items"] = n;
+}
+
 // Showing a 10-property object until it is painted, coming from an object of n properties (the
 // measured side) or from one of none (the baseline: the fill alone). Settling in between, when
 // the rows left behind are deleted, is not timed.
@@ -171,6 +191,7 @@ constexpr int smallRuns = 100;
 BENCHMARK(BM_EditorFill)->Arg(1000)->Iterations(smallRuns)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 BENCHMARK(BM_EditorFill)->Arg(1000 * smallRuns)->Iterations(1)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 BENCHMARK(BM_CurrencySwitch)->Arg(1000 * smallRuns)->Iterations(1)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
+BENCHMARK(BM_FilterKeystroke)->Arg(1000 * smallRuns)->Iterations(4)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 BENCHMARK(BM_ShowSmallObject)->Arg(0)->Iterations(5)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 BENCHMARK(BM_ShowSmallObject)->Arg(1000 * smallRuns)->Iterations(5)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 BENCHMARK(BM_PlanLifecycle)->Arg(3000)->Iterations(smallRuns)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
@@ -184,6 +205,7 @@ int main(int argc, char **argv)
         const std::string small = "/iterations:" + std::to_string(smallRuns);
         reporter.printRatio("editor/fill", "BM_EditorFill/100000/iterations:1", "BM_EditorFill/1000" + small);
         reporter.printRatio("editor/currency", "BM_CurrencySwitch/100000/iterations:1", "BM_EditorFill/100000/iterations:1");
+        reporter.printRatio("editor/filter", "BM_FilterKeystroke/100000/iterations:4", "BM_EditorFill/100000/iterations:1");
         reporter.printRatio("editor/leave", "BM_ShowSmallObject/100000/iterations:5", "BM_ShowSmallObject/0/iterations:5");
         reporter.printRatio("editor/plan", "BM_PlanLifecycle/300000/iterations:1", "BM_PlanLifecycle/3000" + small);
     });
