@@ -1,10 +1,11 @@
 #include <velmaris/widgets/PropertyItemDelegate.h>
 
-#include <velmaris/widgets/AttentionReason.h>
+#include <velmaris/widgets/CellMarks.h>
+#include <velmaris/widgets/EditorAccessibility.h>
 #include <velmaris/widgets/EditorState.h>
 #include <velmaris/widgets/MultiLineEditor.h>
 #include <velmaris/widgets/NumberEditor.h>
-#include <velmaris/widgets/NumberText.h>
+#include <velmaris/widgets/PropertyCellText.h>
 
 #include <velmaris/model/ItemDataRoles.h>
 
@@ -101,6 +102,7 @@ void PropertyItemDelegate::setEditorData(QWidget *editor, const QModelIndex &ind
         line->setText(value.toString());
     }
     rememberEditorState(editor);
+    describeEditor(editor, index);
 }
 
 void PropertyItemDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
@@ -141,17 +143,13 @@ void PropertyItemDelegate::initStyleOption(QStyleOptionViewItem *option, const Q
         option->font.setBold(true);
     if (!has(index, ValueCellRole))
         return;
-    const QVariant value = index.data(Qt::EditRole);
-    if (has(index, NumericEditorRole) && hasValue(value)) {
-        const auto settings = index.data(SpinBoxDataRole).value<VLDoubleSpinBoxData>();
-        option->text = numberText(value.toDouble(), settings.decimals, groupingLocale(option->locale));
-        if (!settings.suffix.isEmpty())
-            option->text += QLatin1Char(' ') + settings.suffix;
-    } else if (has(index, BooleanEditorRole)) {
+    // Painted from the same words a screen reader and a printed report get.
+    option->text = PropertyCellText::valueToString(index, groupingLocale(option->locale));
+    option->text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    if (has(index, BooleanEditorRole)) {
         option->features |= QStyleOptionViewItem::HasCheckIndicator;
-        const bool checked = value.userType() == QMetaType::Bool && value.toBool();
-        option->checkState = checked ? Qt::Checked : Qt::Unchecked;
-        option->text = value.userType() == QMetaType::Bool ? text(checked) : QString();
+        const QVariant value = index.data(Qt::EditRole);
+        option->checkState = value.userType() == QMetaType::Bool && value.toBool() ? Qt::Checked : Qt::Unchecked;
     }
     if (has(index, ReadOnlyRole))
         option->palette.setColor(QPalette::Text, option->palette.color(QPalette::Disabled, QPalette::Text));
@@ -178,24 +176,10 @@ const QLocale &PropertyItemDelegate::groupingLocale(const QLocale &viewLocale) c
 void PropertyItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const int flags = flagsOf(index);
-    if (flags & AttentionFlag)
-        painter->fillRect(option.rect, QColor(255, 196, 0, 70));
-
+    paintAttentionBackground(painter, option, flags);
     VLItemDelegate::paint(painter, option, index);
-
-    if (flags & ChangedFlag) {
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        const QPoint corner = option.rect.topLeft();
-        const QPolygon triangle({corner, corner + QPoint(8, 0), corner + QPoint(0, 8)});
-        painter->setPen(Qt::NoPen);
-        painter->setBrush(QColor(30, 110, 220));
-        painter->drawPolygon(triangle);
-        painter->restore();
-    }
-    if (flags & ReferenceMismatchFlag)
-        painter->fillRect(QRect(option.rect.right() - 3, option.rect.top(), 4, option.rect.height()),
-                          QColor(150, 40, 190));
+    if (flags)
+        paintMarks(painter, option, flags);
 }
 
 QSize PropertyItemDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -211,7 +195,7 @@ bool PropertyItemDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
 {
     if (event->type() != QEvent::ToolTip || !(flagsOf(index) & AttentionFlag))
         return VLItemDelegate::helpEvent(event, view, option, index);
-    const QString reason = AttentionReason::of(index, option.locale);
+    const QString reason = PropertyCellText::attentionReason(index, option.locale);
     const QString own = index.data(Qt::ToolTipRole).toString();
     QToolTip::showText(event->globalPos(), own.isEmpty() ? reason : own + QLatin1Char('\n') + reason, view);
     return true;
