@@ -50,6 +50,13 @@ private:
     int m_section;
 };
 
+// Asked for while the editor is still being filled, before it knows its cell.
+bool inPropertyView(QObject *object)
+{
+    const QObject *viewport = object->parent();
+    return viewport && qobject_cast<const PropertyTreeView *>(viewport->parent());
+}
+
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
     if (className == QLatin1String("Velmaris::PropertyTreeView"))
@@ -57,7 +64,7 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
     if (className == QLatin1String("Velmaris::NumberEditor"))
         return new EditorAccessible(static_cast<QWidget *>(object), QAccessible::SpinBox);
     // Only the delegate's choice lists; every other combo box keeps Qt's own interface.
-    if (className == QLatin1String("QComboBox") && editedCell(object).isValid())
+    if (className == QLatin1String("QComboBox") && inPropertyView(object))
         return new EditorAccessible(static_cast<QWidget *>(object), QAccessible::ComboBox);
     return nullptr;
 }
@@ -97,7 +104,8 @@ const std::vector<QPersistentModelIndex> &PropertyViewAccessible::rows() const
     const QAbstractItemModel *model = view()->model();
     if (model != m_watchedModel) {
         // Connected to the model itself: a filter that changes its rows tells the view no more.
-        QObject::disconnect(m_watchedModel, nullptr, &m_modelWatch, nullptr);
+        if (m_watchedModel)
+            QObject::disconnect(m_watchedModel, nullptr, &m_modelWatch, nullptr);
         m_watchedModel = model;
         if (model) {
             const auto forget = [this] { forgetRows(); };
