@@ -1,13 +1,10 @@
 #include <velmaris/widgets/AccessibleCell.h>
 
 #include <velmaris/widgets/AccessiblePropertyView.h>
+#include <velmaris/widgets/CellData.h>
 #include <velmaris/widgets/NumberEditor.h>
 #include <velmaris/widgets/PropertyCellText.h>
 #include <velmaris/widgets/PropertyTreeView.h>
-
-#include <velmaris/model/ItemDataRoles.h>
-
-#include <velmaris/host/widgets/VLDoubleSpinBoxData.h>
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -15,13 +12,6 @@
 namespace Velmaris {
 
 namespace {
-
-bool has(const QModelIndex &index, int role) { return index.data(role).toBool(); }
-
-VLDoubleSpinBoxData settingsOf(const QModelIndex &index)
-{
-    return index.data(SpinBoxDataRole).value<VLDoubleSpinBoxData>();
-}
 
 void press(QWidget *target, Qt::Key key, const QString &text = {})
 {
@@ -64,7 +54,7 @@ bool AccessibleCell::isCategory() const
 
 bool AccessibleCell::isEditable() const
 {
-    return isValueCell() && !has(m_index, ReadOnlyRole);
+    return editable(m_index);
 }
 
 QString AccessibleCell::shownText() const
@@ -255,17 +245,17 @@ void AccessibleCell::setCurrentValue(const QVariant &value)
 
 QVariant AccessibleCell::maximumValue() const
 {
-    return settingsOf(m_index).maximum;
+    return spinBoxSettings(m_index).maximum;
 }
 
 QVariant AccessibleCell::minimumValue() const
 {
-    return settingsOf(m_index).minimum;
+    return spinBoxSettings(m_index).minimum;
 }
 
 QVariant AccessibleCell::minimumStepSize() const
 {
-    return settingsOf(m_index).singleStep;
+    return spinBoxSettings(m_index).singleStep;
 }
 
 QStringList AccessibleCell::actionNames() const

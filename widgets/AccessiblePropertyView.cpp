@@ -2,11 +2,10 @@
 
 #include <velmaris/widgets/AccessibleCell.h>
 #include <velmaris/widgets/EditorAccessibility.h>
-#include <velmaris/widgets/NumberEditor.h>
 #include <velmaris/widgets/PropertyTreeView.h>
 
-#include <QComboBox>
 #include <QHeaderView>
+#include <QItemSelectionRange>
 
 namespace Velmaris {
 
@@ -114,6 +113,10 @@ const std::vector<QPersistentModelIndex> &PropertyViewAccessible::rows() const
             QObject::connect(model, &QAbstractItemModel::rowsInserted, &m_modelWatch, forget);
             QObject::connect(model, &QAbstractItemModel::rowsRemoved, &m_modelWatch, forget);
             QObject::connect(model, &QAbstractItemModel::rowsMoved, &m_modelWatch, forget);
+            QObject::connect(model, &QAbstractItemModel::dataChanged, &m_modelWatch,
+                             [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                                 announceChange(QItemSelectionRange(topLeft, bottomRight));
+                             });
         }
         forgetRows();
     }
@@ -134,6 +137,24 @@ void PropertyViewAccessible::forgetRows() const
         QAccessible::deleteAccessibleInterface(id);
     m_children.clear();
     m_rowsKnown = false;
+}
+
+void PropertyViewAccessible::announceChange(const QItemSelectionRange &changed) const
+{
+    const QModelIndex current = view()->currentIndex();
+    if (!QAccessible::isActive() || !changed.contains(current))
+        return;
+    QAccessibleInterface *cell = cellFor(current);
+    if (!cell)
+        return;
+    for (const QAccessible::Event type : {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
+        QAccessibleEvent event(cell, type);
+        QAccessible::updateAccessibility(&event);
+    }
+    QAccessible::State checked;
+    checked.checked = true;
+    QAccessibleStateChangeEvent event(cell, checked);
+    QAccessible::updateAccessibility(&event);
 }
 
 int PropertyViewAccessible::shownRow(const QModelIndex &index) const

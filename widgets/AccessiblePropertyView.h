@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QHash>
+#include <QItemSelectionRange>
 #include <QObject>
 #include <QPersistentModelIndex>
 
@@ -63,6 +64,8 @@ private:
     const std::vector<QPersistentModelIndex> &rows() const;
     // Rows came or went, folded or unfolded: the children are numbered anew.
     void forgetRows() const;
+    // A reader hears of a change of the cell it is on: a value toggled, committed or undone.
+    void announceChange(const QItemSelectionRange &changed) const;
 
     mutable std::vector<QPersistentModelIndex> m_rows;
     mutable bool m_rowsKnown = false;

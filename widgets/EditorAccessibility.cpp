@@ -1,13 +1,10 @@
 #include <velmaris/widgets/EditorAccessibility.h>
 
 #include <velmaris/widgets/AccessiblePropertyView.h>
+#include <velmaris/widgets/CellData.h>
 #include <velmaris/widgets/NumberEditor.h>
 #include <velmaris/widgets/PropertyCellText.h>
 #include <velmaris/widgets/PropertyTreeView.h>
-
-#include <velmaris/model/ItemDataRoles.h>
-
-#include <velmaris/host/widgets/VLDoubleSpinBoxData.h>
 
 #include <QComboBox>
 
@@ -16,11 +13,6 @@ namespace Velmaris {
 namespace {
 
 constexpr char s_cellProperty[] = "velmarisEditedCell";
-
-VLDoubleSpinBoxData settingsOf(const QObject *editor)
-{
-    return editedCell(editor).data(SpinBoxDataRole).value<VLDoubleSpinBoxData>();
-}
 
 } // namespace
 
@@ -97,14 +89,14 @@ void EditorAccessible::setCurrentValue(const QVariant &value)
 QVariant EditorAccessible::maximumValue() const
 {
     if (qobject_cast<const NumberEditor *>(object()))
-        return settingsOf(object()).maximum;
+        return spinBoxSettings(editedCell(object())).maximum;
     return static_cast<const QComboBox *>(object())->count() - 1;
 }
 
 QVariant EditorAccessible::minimumValue() const
 {
     if (qobject_cast<const NumberEditor *>(object()))
-        return settingsOf(object()).minimum;
+        return spinBoxSettings(editedCell(object())).minimum;
     return 0;
 }
 

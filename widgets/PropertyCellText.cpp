@@ -1,24 +1,11 @@
 #include <velmaris/widgets/PropertyCellText.h>
 
+#include <velmaris/widgets/CellData.h>
 #include <velmaris/widgets/NumberText.h>
 
-#include <velmaris/model/ItemDataRoles.h>
-
-#include <velmaris/host/widgets/VLDoubleSpinBoxData.h>
 #include <velmaris/host/widgets/VLItemDelegate.h>
 
 namespace Velmaris {
-
-namespace {
-
-bool has(const QModelIndex &cell, int role) { return cell.data(role).toBool(); }
-
-int flagsOf(const QModelIndex &cell) { return cell.data(StateFlagsRole).toInt(); }
-
-// A cell without a value holds the empty string, whatever its kind.
-bool hasValue(const QVariant &value) { return value.userType() != QMetaType::QString || !value.toString().isEmpty(); }
-
-} // namespace
 
 QString PropertyCellText::valueToString(const QModelIndex &cell, const QLocale &locale)
 {
@@ -26,7 +13,7 @@ QString PropertyCellText::valueToString(const QModelIndex &cell, const QLocale &
     if (has(cell, NumericEditorRole)) {
         if (!hasValue(value))
             return {};
-        const auto settings = cell.data(SpinBoxDataRole).value<VLDoubleSpinBoxData>();
+        const auto settings = spinBoxSettings(cell);
         const QString number = numberText(value.toDouble(), settings.decimals, locale);
         return settings.suffix.isEmpty() ? number : number + QLatin1Char(' ') + settings.suffix;
     }
@@ -52,7 +39,7 @@ QString PropertyCellText::attentionReason(const QModelIndex &cell, const QLocale
         return tr("No value");
     if (!has(cell, NumericEditorRole))
         return tr("Not one of the allowed values");
-    const auto settings = cell.data(SpinBoxDataRole).value<VLDoubleSpinBoxData>();
+    const auto settings = spinBoxSettings(cell);
     const QString range = rangeText(settings.minimum, settings.maximum, settings.decimals, locale);
     const double number = value.toDouble();
     if (number < settings.minimum || number > settings.maximum)

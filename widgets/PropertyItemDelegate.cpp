@@ -1,5 +1,6 @@
 #include <velmaris/widgets/PropertyItemDelegate.h>
 
+#include <velmaris/widgets/CellData.h>
 #include <velmaris/widgets/CellMarks.h>
 #include <velmaris/widgets/EditorAccessibility.h>
 #include <velmaris/widgets/EditorState.h>
@@ -26,15 +27,6 @@
 namespace Velmaris {
 
 namespace {
-
-bool has(const QModelIndex &index, int role) { return index.data(role).toBool(); }
-
-int flagsOf(const QModelIndex &index) { return index.data(StateFlagsRole).toInt(); }
-
-bool editable(const QModelIndex &index) { return has(index, ValueCellRole) && !has(index, ReadOnlyRole); }
-
-// A cell without a value holds the empty string instead of its kind's value.
-bool hasValue(const QVariant &value) { return value.userType() != QMetaType::QString || !value.toString().isEmpty(); }
 
 // Wide values get this much more room than their text needs.
 constexpr int wideExtraPixels = 80;
@@ -68,7 +60,7 @@ QWidget *PropertyItemDelegate::createEditor(QWidget *parent, const QStyleOptionV
         return nullptr;
     if (has(index, NumericEditorRole)) {
         auto *number = new NumberEditor(parent);
-        number->setSettings(index.data(SpinBoxDataRole).value<VLDoubleSpinBoxData>());
+        number->setSettings(spinBoxSettings(index));
         return number;
     }
     if (has(index, EnumEditorRole)) {
