@@ -2,6 +2,7 @@
 
 #include <velmaris/model/ItemDataRoles.h>
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QStyleOptionViewItem>
 
@@ -12,6 +13,23 @@ namespace {
 constexpr int cornerSize = 8;
 constexpr int stripeWidth = 4;
 constexpr int symbolGap = 3;
+
+QString symbolsOf(int flags)
+{
+    QString symbols;
+    if (flags & AttentionFlag)
+        symbols += QLatin1Char('!');
+    if (flags & ReferenceMismatchFlag)
+        symbols += QChar(0x2260); // not equal to
+    return symbols;
+}
+
+QFont symbolFont(const QStyleOptionViewItem &option)
+{
+    QFont font = option.font;
+    font.setBold(true);
+    return font;
+}
 
 QColor symbolColor(const QStyleOptionViewItem &option)
 {
@@ -31,6 +49,15 @@ void paintAttentionBackground(QPainter *painter, const QStyleOptionViewItem &opt
     painter->fillRect(option.rect, QBrush(hatch, Qt::BDiagPattern));
 }
 
+int marksWidth(const QStyleOptionViewItem &option, int flags)
+{
+    const QString symbols = symbolsOf(flags);
+    if (symbols.isEmpty())
+        return 0;
+    const int stripe = (flags & ReferenceMismatchFlag) ? stripeWidth : 0;
+    return QFontMetrics(symbolFont(option)).horizontalAdvance(symbols) + 2 * symbolGap + stripe;
+}
+
 void paintMarks(QPainter *painter, const QStyleOptionViewItem &option, int flags)
 {
     painter->save();
@@ -47,15 +74,9 @@ void paintMarks(QPainter *painter, const QStyleOptionViewItem &option, int flags
                           option.palette.color(QPalette::LinkVisited));
         symbols.adjust(0, 0, -stripeWidth, 0);
     }
-    QString text;
-    if (flags & AttentionFlag)
-        text += QLatin1Char('!');
-    if (flags & ReferenceMismatchFlag)
-        text += QChar(0x2260); // not equal to
+    const QString text = symbolsOf(flags);
     if (!text.isEmpty()) {
-        QFont font = option.font;
-        font.setBold(true);
-        painter->setFont(font);
+        painter->setFont(symbolFont(option));
         painter->setPen(symbolColor(option));
         painter->drawText(symbols, Qt::AlignRight | Qt::AlignVCenter, text);
     }

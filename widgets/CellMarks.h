@@ -9,6 +9,8 @@ namespace Velmaris {
 // its colour alone: a corner triangle (changed), a hatched background and "!" (needs attention),
 // a stripe and "≠" (differs from the reference). Colours come from the cell's palette.
 void paintAttentionBackground(QPainter *painter, const QStyleOptionViewItem &option, int flags);
+// The room the marks take at the cell's right edge; the value's text stays left of it.
+int marksWidth(const QStyleOptionViewItem &option, int flags);
 void paintMarks(QPainter *painter, const QStyleOptionViewItem &option, int flags);
 
 } // namespace Velmaris

@@ -169,7 +169,19 @@ void PropertyItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
 {
     const int flags = flagsOf(index);
     paintAttentionBackground(painter, option, flags);
-    VLItemDelegate::paint(painter, option, index);
+    if (const int marks = marksWidth(option, flags); marks > 0) {
+        // The selection spans the whole cell; the value's text ends before the marks.
+        QStyleOptionViewItem panel = option;
+        initStyleOption(&panel, index);
+        const QWidget *widget = option.widget;
+        QStyle *style = widget ? widget->style() : QApplication::style();
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &panel, painter, widget);
+        QStyleOptionViewItem text = option;
+        text.rect.setRight(option.rect.right() - marks);
+        VLItemDelegate::paint(painter, text, index);
+    } else {
+        VLItemDelegate::paint(painter, option, index);
+    }
     if (flags)
         paintMarks(painter, option, flags);
 }
