@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionRange>
+#include <QTimer>
 
 namespace Velmaris {
 
@@ -141,10 +142,20 @@ void PropertyViewAccessible::forgetRows() const
 
 void PropertyViewAccessible::announceChange(const QItemSelectionRange &changed) const
 {
-    const QModelIndex current = view()->currentIndex();
-    if (!QAccessible::isActive() || !changed.contains(current))
+    if (!QAccessible::isActive() || m_announcing || !changed.contains(view()->currentIndex()))
         return;
-    QAccessibleInterface *cell = cellFor(current);
+    // An edit changes its cell several times (the value, the command's text, the refill); the
+    // reader hears the end of it once.
+    m_announcing = true;
+    QTimer::singleShot(0, &m_modelWatch, [this] {
+        m_announcing = false;
+        announceCurrent();
+    });
+}
+
+void PropertyViewAccessible::announceCurrent() const
+{
+    QAccessibleInterface *cell = cellFor(view()->currentIndex());
     if (!cell)
         return;
     for (const QAccessible::Event type : {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {

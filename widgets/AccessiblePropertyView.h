@@ -66,12 +66,14 @@ private:
     void forgetRows() const;
     // A reader hears of a change of the cell it is on: a value toggled, committed or undone.
     void announceChange(const QItemSelectionRange &changed) const;
+    void announceCurrent() const;
 
     mutable std::vector<QPersistentModelIndex> m_rows;
     mutable bool m_rowsKnown = false;
     mutable QHash<int, QAccessible::Id> m_children;
     mutable QObject m_modelWatch;
     mutable const QAbstractItemModel *m_watchedModel = nullptr;
+    mutable bool m_announcing = false;
 };
 
 } // namespace Velmaris
