@@ -66,8 +66,7 @@ QModelIndex AccessibleCell::partner() const
 {
     if (isCategory())
         return {};
-    const QModelIndex index = m_index;
-    return isValueCell() ? index.siblingAtColumn(0) : PropertyTreeView::valueCellOfRow(index);
+    return isValueCell() ? labelOf(m_index) : PropertyTreeView::valueCellOfRow(m_index);
 }
 
 QWidget *AccessibleCell::editor() const

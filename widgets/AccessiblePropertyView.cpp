@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionRange>
+#include <QPointer>
 #include <QTimer>
 
 namespace Velmaris {

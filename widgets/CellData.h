@@ -23,6 +23,9 @@ inline bool hasValue(const QVariant &value)
     return value.userType() != QMetaType::QString || !value.toString().isEmpty();
 }
 
+// Label cells stand first in their rows.
+inline QModelIndex labelOf(const QModelIndex &cell) { return cell.siblingAtColumn(0); }
+
 inline VLDoubleSpinBoxData spinBoxSettings(const QModelIndex &cell)
 {
     return cell.data(SpinBoxDataRole).value<VLDoubleSpinBoxData>();

@@ -19,7 +19,7 @@ constexpr char s_cellProperty[] = "velmarisEditedCell";
 void describeEditor(QWidget *editor, const QModelIndex &cell)
 {
     editor->setProperty(s_cellProperty, QVariant::fromValue(QPersistentModelIndex(cell)));
-    editor->setAccessibleName(cell.siblingAtColumn(0).data(Qt::DisplayRole).toString());
+    editor->setAccessibleName(labelOf(cell).data(Qt::DisplayRole).toString());
     editor->setAccessibleDescription(PropertyCellText::states(cell, editor->locale()).join(QStringLiteral("; ")));
 }
 

@@ -24,8 +24,7 @@ QString PropertyCellText::valueToString(const QModelIndex &cell, const QLocale &
 
 QString PropertyCellText::labelledValue(const QModelIndex &cell, const QLocale &locale)
 {
-    // Label cells stand first in their rows.
-    const QString label = cell.siblingAtColumn(0).data(Qt::DisplayRole).toString();
+    const QString label = labelOf(cell).data(Qt::DisplayRole).toString();
     const QString value = valueToString(cell, locale);
     return value.isEmpty() ? label : tr("%1: %2").arg(label, value);
 }
