@@ -39,7 +39,25 @@
     </message>
 </context>
 <context>
-    <name>Velmaris::AttentionReason</name>
+    <name>Velmaris::NumberEditor</name>
+    <message>
+        <source>%1 is outside the allowed range %2.</source>
+        <translation>%1 liegt außerhalb des zulässigen Bereichs %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Velmaris::ProcPlanBaseQItemModel</name>
+    <message>
+        <source> not editable</source>
+        <translation> nicht editierbar</translation>
+    </message>
+</context>
+<context>
+    <name>Velmaris::PropertyCellText</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
     <message>
         <source>No value</source>
         <translation>Kein Wert</translation>
@@ -56,19 +74,40 @@
         <source>Clipped to the range %1</source>
         <translation>Auf den Bereich %1 begrenzt</translation>
     </message>
-</context>
-<context>
-    <name>Velmaris::NumberEditor</name>
     <message>
-        <source>%1 is outside the allowed range %2.</source>
-        <translation>%1 liegt außerhalb des zulässigen Bereichs %2.</translation>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>needs attention: %1</source>
+        <translation>erfordert Aufmerksamkeit: %1</translation>
+    </message>
+    <message>
+        <source>differs from the reference plan, which has %1</source>
+        <translation>weicht vom Referenzplan ab, der %1 hat</translation>
+    </message>
+    <message>
+        <source>differs from the reference plan (%1)</source>
+        <translation>weicht vom Referenzplan ab (%1)</translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <translation>schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatisch</translation>
     </message>
 </context>
 <context>
-    <name>Velmaris::ProcPlanBaseQItemModel</name>
+    <name>Velmaris::PropertyTreeView</name>
     <message>
-        <source> not editable</source>
-        <translation> nicht editierbar</translation>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Property values by category; F2 edits the current value</source>
+        <translation>Eigenschaftswerte nach Kategorie; F2 bearbeitet den aktuellen Wert</translation>
     </message>
 </context>
 <context>

@@ -210,27 +210,4 @@
         <translation>%1, Nr. %2</translation>
     </message>
 </context>
-<context>
-    <name>VelmarisEditor::ObjectReport</name>
-    <message>
-        <source>not in the reference plan</source>
-        <translation>nicht im Referenzplan</translation>
-    </message>
-    <message>
-        <source>the reference plan has %1</source>
-        <translation>im Referenzplan %1</translation>
-    </message>
-    <message>
-        <source>changed by the user</source>
-        <translation>vom Benutzer geändert</translation>
-    </message>
-    <message>
-        <source>needs attention</source>
-        <translation>erfordert Aufmerksamkeit</translation>
-    </message>
-    <message>
-        <source>read-only</source>
-        <translation>schreibgeschützt</translation>
-    </message>
-</context>
 </TS>

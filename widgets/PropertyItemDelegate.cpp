@@ -1,10 +1,12 @@
 #include <velmaris/widgets/PropertyItemDelegate.h>
 
-#include <velmaris/widgets/AttentionReason.h>
+#include <velmaris/widgets/CellData.h>
+#include <velmaris/widgets/CellMarks.h>
+#include <velmaris/widgets/EditorAccessibility.h>
 #include <velmaris/widgets/EditorState.h>
 #include <velmaris/widgets/MultiLineEditor.h>
 #include <velmaris/widgets/NumberEditor.h>
-#include <velmaris/widgets/NumberText.h>
+#include <velmaris/widgets/PropertyCellText.h>
 
 #include <velmaris/model/ItemDataRoles.h>
 
@@ -25,15 +27,6 @@
 namespace Velmaris {
 
 namespace {
-
-bool has(const QModelIndex &index, int role) { return index.data(role).toBool(); }
-
-int flagsOf(const QModelIndex &index) { return index.data(StateFlagsRole).toInt(); }
-
-bool editable(const QModelIndex &index) { return has(index, ValueCellRole) && !has(index, ReadOnlyRole); }
-
-// A cell without a value holds the empty string instead of its kind's value.
-bool hasValue(const QVariant &value) { return value.userType() != QMetaType::QString || !value.toString().isEmpty(); }
 
 // Wide values get this much more room than their text needs.
 constexpr int wideExtraPixels = 80;
@@ -67,7 +60,7 @@ QWidget *PropertyItemDelegate::createEditor(QWidget *parent, const QStyleOptionV
         return nullptr;
     if (has(index, NumericEditorRole)) {
         auto *number = new NumberEditor(parent);
-        number->setSettings(index.data(SpinBoxDataRole).value<VLDoubleSpinBoxData>());
+        number->setSettings(spinBoxSettings(index));
         return number;
     }
     if (has(index, EnumEditorRole)) {
@@ -101,6 +94,7 @@ void PropertyItemDelegate::setEditorData(QWidget *editor, const QModelIndex &ind
         line->setText(value.toString());
     }
     rememberEditorState(editor);
+    describeEditor(editor, index);
 }
 
 void PropertyItemDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
@@ -141,17 +135,13 @@ void PropertyItemDelegate::initStyleOption(QStyleOptionViewItem *option, const Q
         option->font.setBold(true);
     if (!has(index, ValueCellRole))
         return;
-    const QVariant value = index.data(Qt::EditRole);
-    if (has(index, NumericEditorRole) && hasValue(value)) {
-        const auto settings = index.data(SpinBoxDataRole).value<VLDoubleSpinBoxData>();
-        option->text = numberText(value.toDouble(), settings.decimals, groupingLocale(option->locale));
-        if (!settings.suffix.isEmpty())
-            option->text += QLatin1Char(' ') + settings.suffix;
-    } else if (has(index, BooleanEditorRole)) {
+    // Painted from the same words a screen reader and a printed report get.
+    option->text = PropertyCellText::valueToString(index, groupingLocale(option->locale));
+    option->text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    if (has(index, BooleanEditorRole)) {
         option->features |= QStyleOptionViewItem::HasCheckIndicator;
-        const bool checked = value.userType() == QMetaType::Bool && value.toBool();
-        option->checkState = checked ? Qt::Checked : Qt::Unchecked;
-        option->text = value.userType() == QMetaType::Bool ? text(checked) : QString();
+        const QVariant value = index.data(Qt::EditRole);
+        option->checkState = value.userType() == QMetaType::Bool && value.toBool() ? Qt::Checked : Qt::Unchecked;
     }
     if (has(index, ReadOnlyRole))
         option->palette.setColor(QPalette::Text, option->palette.color(QPalette::Disabled, QPalette::Text));
@@ -178,24 +168,22 @@ const QLocale &PropertyItemDelegate::groupingLocale(const QLocale &viewLocale) c
 void PropertyItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const int flags = flagsOf(index);
-    if (flags & AttentionFlag)
-        painter->fillRect(option.rect, QColor(255, 196, 0, 70));
-
-    VLItemDelegate::paint(painter, option, index);
-
-    if (flags & ChangedFlag) {
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        const QPoint corner = option.rect.topLeft();
-        const QPolygon triangle({corner, corner + QPoint(8, 0), corner + QPoint(0, 8)});
-        painter->setPen(Qt::NoPen);
-        painter->setBrush(QColor(30, 110, 220));
-        painter->drawPolygon(triangle);
-        painter->restore();
+    paintAttentionBackground(painter, option, flags);
+    if (const int marks = marksWidth(option, flags); marks > 0) {
+        // The selection spans the whole cell; the value's text ends before the marks.
+        QStyleOptionViewItem panel = option;
+        initStyleOption(&panel, index);
+        const QWidget *widget = option.widget;
+        QStyle *style = widget ? widget->style() : QApplication::style();
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &panel, painter, widget);
+        QStyleOptionViewItem text = option;
+        text.rect.setRight(option.rect.right() - marks);
+        VLItemDelegate::paint(painter, text, index);
+    } else {
+        VLItemDelegate::paint(painter, option, index);
     }
-    if (flags & ReferenceMismatchFlag)
-        painter->fillRect(QRect(option.rect.right() - 3, option.rect.top(), 4, option.rect.height()),
-                          QColor(150, 40, 190));
+    if (flags)
+        paintMarks(painter, option, flags);
 }
 
 QSize PropertyItemDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -211,7 +199,7 @@ bool PropertyItemDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
 {
     if (event->type() != QEvent::ToolTip || !(flagsOf(index) & AttentionFlag))
         return VLItemDelegate::helpEvent(event, view, option, index);
-    const QString reason = AttentionReason::of(index, option.locale);
+    const QString reason = PropertyCellText::attentionReason(index, option.locale);
     const QString own = index.data(Qt::ToolTipRole).toString();
     QToolTip::showText(event->globalPos(), own.isEmpty() ? reason : own + QLatin1Char('\n') + reason, view);
     return true;

@@ -11,9 +11,11 @@ namespace Velmaris {
 /// The item delegate of a property view over ProcPlanBaseQItemModel. It reads the roles of
 /// velmaris/model/ItemDataRoles.h: a number editor set up from the spin-box record, a combo box of the
 /// enumeration labels, a check box toggled in place by Space or a click, a line or growing
-/// multi-line editor, no editor on read-only cells; marks for the state flags (corner:
-/// changed, tint: attention, stripe: differs from the reference), bold marked labels, more
-/// room for wide expressions and a tooltip saying why a cell needs attention.
+/// multi-line editor, no editor on read-only cells; marks for the state flags, each with a
+/// shape of its own and colours of the palette (corner: changed, hatching and "!": attention,
+/// stripe and "≠": differs from the reference), bold marked labels, more room for wide
+/// expressions and a tooltip saying why a cell needs attention. Its texts are those of
+/// PropertyCellText; an open editor is named after its property for screen readers.
 ///
 /// An editor committed without a change writes nothing. A typed number outside the allowed
 /// range is never cut: Enter and Tab keep the editor open and say why; leaving the editor any

@@ -1,5 +1,6 @@
 #include <velmaris/widgets/PropertyTreeView.h>
 
+#include <velmaris/widgets/AccessiblePropertyView.h>
 #include <velmaris/widgets/PropertyItemDelegate.h>
 
 #include <velmaris/model/ItemDataRoles.h>
@@ -27,6 +28,9 @@ QModelIndex lastShownRow(const QTreeView &view)
 PropertyTreeView::PropertyTreeView(QWidget *parent)
     : QTreeView(parent)
 {
+    installPropertyViewAccessibility();
+    setAccessibleName(tr("Properties"));
+    setAccessibleDescription(tr("Property values by category; F2 edits the current value"));
     setItemDelegate(new PropertyItemDelegate(this));
     setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed | SelectedClicked);
     setSelectionBehavior(SelectRows);

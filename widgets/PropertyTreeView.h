@@ -10,11 +10,17 @@ namespace Velmaris {
 /// (arrow keys, Tab and clicks never land on a label); F2, Enter or a typed character edits
 /// it, F4 or Alt+Down opens a choice list. It draws with PropertyItemDelegate, and its header
 /// fits the label column when asked to, never on every change of a row.
+///
+/// Screen readers read it as a tree named "Properties" (set another name or description with
+/// setAccessibleName() and setAccessibleDescription()): each value cell is announced by its
+/// property's label with the text the view shows and its state in words, labelled by its label
+/// cell; a category row is a group; an open editor is the child of its cell, named by the label,
+/// and a value set through it is committed as a typed one.
 class VELMARIS_WIDGETS_EXPORT PropertyTreeView : public QTreeView
 {
     Q_OBJECT
 public:
-    /// A view with a PropertyItemDelegate and the keyboard rules above.
+    /// A view with a PropertyItemDelegate, the keyboard rules and the accessible names above.
     explicit PropertyTreeView(QWidget *parent = nullptr);
 
     /// The value cell in the row of \p index; invalid for a category row.

@@ -6,9 +6,10 @@
 #include <velmaris/model/ItemDataRoles.h>
 #include <velmaris/model/ProcPlanBaseQItemModel.h>
 #include <velmaris/model/PropertyRowWalk.h>
-#include <velmaris/widgets/PropertyItemDelegate.h>
+#include <velmaris/widgets/PropertyCellText.h>
 
 #include <QBuffer>
+#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QStandardItem>
@@ -18,23 +19,23 @@ namespace VelmarisEditor {
 
 std::vector<ReportLine> ObjectReport::lines(const Velmaris::ProcPlanBaseQItemModel &model, PlanDocument *reference)
 {
-    // The view's own delegate words the values, so that the report reads as the screen does; a
-    // reference value is filled into a cell of its own to be worded the same way.
-    const Velmaris::PropertyItemDelegate delegate;
+    // The library words values and marks as the view shows and announces them; a reference value
+    // is filled into a cell of its own to be worded the same way.
+    const QLocale locale;
     Velmaris::ProcPlanBaseQItemModel referenceCell;
     referenceCell.setExchangeRate(model.exchangeRate());
-    const auto referenceText = [&](const QModelIndex &value) {
+    const auto referenceOf = [&](const QModelIndex &value) -> QModelIndex {
         CCAPIBaseCommon::BaseProperty *property =
             reference ? reference->property(model.getPropertyParentIdAtIndex(value), model.getPropertyKeyAtIndex(value))
                       : nullptr;
-        if (!property)
-            return tr("not in the reference plan");
+        if (!property || !(value.data(Velmaris::StateFlagsRole).toInt() & Velmaris::ReferenceMismatchFlag))
+            return {};
         // A fresh cell: a fill writes only the roles of its own kind of value.
         referenceCell.clear();
         referenceCell.appendRow(new QStandardItem);
         referenceCell.updatePropertyValueAt(&reference->labels, property, nullptr, -1, referenceCell.index(0, 0),
                                             nullptr, 0, false, false);
-        return tr("the reference plan has %1").arg(delegate.cellText(referenceCell.index(0, 0)));
+        return referenceCell.index(0, 0);
     };
     std::vector<ReportLine> lines;
     const auto category = [&lines](const QModelIndex &category) {
@@ -42,18 +43,8 @@ std::vector<ReportLine> ObjectReport::lines(const Velmaris::ProcPlanBaseQItemMod
     };
     Velmaris::forEachPropertyRow(model, category, [&](const QModelIndex &row) {
         const QModelIndex value = row.siblingAtColumn(PropertyViewFiller::valueColumn);
-        const int flags = value.data(Velmaris::StateFlagsRole).toInt();
-        QStringList marks;
-        if (flags & Velmaris::ChangedFlag)
-            marks << tr("changed by the user");
-        if (flags & Velmaris::AttentionFlag)
-            marks << tr("needs attention");
-        if (flags & Velmaris::ReferenceMismatchFlag)
-            marks << referenceText(value);
-        if (value.data(Velmaris::ReadOnlyRole).toBool())
-            marks << tr("read-only");
-        QString text = row.siblingAtColumn(PropertyViewFiller::labelColumn).data().toString() + QStringLiteral(": ")
-                       + delegate.cellText(value).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        QString text = Velmaris::PropertyCellText::labelledValue(value, locale).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        const QStringList marks = Velmaris::PropertyCellText::marks(value, locale, referenceOf(value));
         if (!marks.isEmpty())
             text += QStringLiteral("  (") + marks.join(QStringLiteral("; ")) + QLatin1Char(')');
         lines.push_back({text, false});

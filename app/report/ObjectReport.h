@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
@@ -23,7 +22,6 @@ struct ReportLine
 
 class ObjectReport
 {
-    Q_DECLARE_TR_FUNCTIONS(VelmarisEditor::ObjectReport)
 public:
     // The property tree as shown, line by line; a value that differs from the reference plan
     // is followed by the reference's value, shown the same way (the library only reads the
