@@ -11,6 +11,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace Velmaris {
@@ -72,7 +73,8 @@ QString NumberEditor::problem() const
         if (isInRange(number.value))
             return {};
         return tr("%1 is outside the allowed range %2.")
-            .arg(cleanText(), rangeText(m_allowedMinimum, m_allowedMaximum, decimals(), locale()));
+            .arg(cleanText(), rangeText(std::max(m_allowedMinimum, -typeableLimit),
+                                        std::min(m_allowedMaximum, typeableLimit), decimals(), locale()));
     case TypedNumber::Partial:
         if (isEmpty())
             return {};
@@ -108,8 +110,10 @@ QValidator::State NumberEditor::validate(QString &text, int &) const
     if (text.size() < prefix().size() + suffix().size() || !text.startsWith(prefix()) || !text.endsWith(suffix()))
         return QValidator::Invalid;
     const TypedNumber number = TypedNumber::read(numberIn(text), locale(), decimals());
-    // Text that is no number stays as typed, so that the reason can be shown beside it.
-    return number.verdict == TypedNumber::Number ? QValidator::Acceptable : QValidator::Intermediate;
+    // Text that is no number stays as typed, so that the reason can be shown beside it; a
+    // number beyond the typeable limit too, as the spin box would cut it to the limit.
+    const bool takes = number.verdict == TypedNumber::Number && std::abs(number.value) <= typeableLimit;
+    return takes ? QValidator::Acceptable : QValidator::Intermediate;
 }
 
 double NumberEditor::valueFromText(const QString &text) const
@@ -176,7 +180,7 @@ TypedNumber NumberEditor::typed() const
 
 bool NumberEditor::isInRange(double number) const
 {
-    return number >= m_allowedMinimum && number <= m_allowedMaximum;
+    return number >= m_allowedMinimum && number <= m_allowedMaximum && std::abs(number) <= typeableLimit;
 }
 
 void NumberEditor::textEdited()

@@ -20,7 +20,8 @@ class VELMARIS_WIDGETS_EXPORT NumberEditor : public QDoubleSpinBox
 {
     Q_OBJECT
 public:
-    explicit NumberEditor(QWidget *parent = nullptr);
+    // The parent also holds the messages shown beside the editor.
+    explicit NumberEditor(QWidget *parent);
 
     // Bounds, decimals, unit and step of the record; the bounds become the allowed range.
     void setSettings(const VLDoubleSpinBoxData &settings);

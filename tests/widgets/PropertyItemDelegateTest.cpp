@@ -186,6 +186,8 @@ private slots:
         QTest::newRow("en comma inside a group") << weight << s_english << "'13,5 Return" << none << unreadable;
         QTest::newRow("en comma as group separator") << weight << s_english << "'1,234.5 Tab" << QVariant(1234.5) << "";
         QTest::newRow("en keypad comma") << weight << s_english << "'12 Num+, '5 Return" << QVariant(12.5) << "";
+        QTest::newRow("en beyond fifteen digits") << number(1.0, std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max(), 0)
+                                                  << s_english << "'1234567890123456 Return" << none << "outside the allowed range";
         QTest::newRow("en letters") << weight << s_english << "'12x Return" << none << unreadable;
         QTest::newRow("en above the maximum") << cycle << s_english << "'50 Return Tab" << none << "50 is outside the allowed range 0.50 – 10.00";
         QTest::newRow("en integer") << count << s_english << "'3 Return" << QVariant(3) << "";
