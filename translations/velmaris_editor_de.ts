@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>VelmarisEditor::HistoryView</name>
+    <message>
+        <source>&lt;empty&gt;</source>
+        <translation>&lt;leer&gt;</translation>
+    </message>
+</context>
+<context>
     <name>VelmarisEditor::MainWindow</name>
     <message>
         <source>Filter properties by label</source>

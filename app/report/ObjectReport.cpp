@@ -52,11 +52,16 @@ std::vector<ReportLine> ObjectReport::lines(const Velmaris::ProcPlanBaseQItemMod
             marks << referenceText(value);
         if (value.data(Velmaris::ReadOnlyRole).toBool())
             marks << tr("read-only");
-        QString text = row.siblingAtColumn(PropertyViewFiller::labelColumn).data().toString() + QStringLiteral(": ")
-                       + delegate.cellText(value).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        // A comment keeps its lines, each under the one before; the delegate words its breaks
+        // as line separators, which a PDF's text draws as nothing.
+        const QStringList valueLines = delegate.cellText(value).split(QChar::LineSeparator);
+        lines.push_back({row.siblingAtColumn(PropertyViewFiller::labelColumn).data().toString() + QStringLiteral(": ")
+                             + valueLines.first(),
+                         false});
+        for (int i = 1; i < valueLines.size(); ++i)
+            lines.push_back({valueLines[i], false, true});
         if (!marks.isEmpty())
-            text += QStringLiteral("  (") + marks.join(QStringLiteral("; ")) + QLatin1Char(')');
-        lines.push_back({text, false});
+            lines.back().text += QStringLiteral("  (") + marks.join(QStringLiteral("; ")) + QLatin1Char(')');
     });
     return lines;
 }
@@ -89,7 +94,7 @@ std::vector<char> ObjectReport::render(const std::vector<ReportLine> &lines, con
         line(title, 0, true);
         y += lineHeight / 2;
         for (const ReportLine &shown : lines)
-            line(shown.text, shown.heading ? 0 : 20, shown.heading);
+            line(shown.text, shown.heading ? 0 : shown.continued ? 40 : 20, shown.heading);
     }
     const QByteArray &bytes = buffer.data();
     return std::vector<char>(bytes.begin(), bytes.end());
