@@ -45,8 +45,10 @@ NumberEditor::NumberEditor(QWidget *parent)
     m_hint->setAttribute(Qt::WA_TransparentForMouseEvents);
     // Inside the line edit a label would take the edit's text role, not its own colour.
     m_hint->setForegroundRole(QPalette::WindowText);
-    // The spin box's own signal stays silent while the text is no number.
+    // Typing is told by the line edit, as the spin box's own text signal stays silent while the
+    // text is no number; a value set or stepped by the line edit's signals, which the spin box blocks.
     connect(lineEdit(), &QLineEdit::textChanged, this, &NumberEditor::textEdited);
+    connect(this, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &NumberEditor::textEdited);
 }
 
 void NumberEditor::setSettings(const VLDoubleSpinBoxData &settings)

@@ -259,11 +259,14 @@ private slots:
     void editor_shows_the_cell_text()
     {
         QFETCH(QLocale, locale);
-        ShownView shown(number(1234.5, 0, 1e6, 2, "kg"), locale);
+        ShownView shown(number(1234.5, 0.5, 1e6, 2, "kg"), locale);
         shown.press(QStringLiteral("F2"));
         const auto *spin = qobject_cast<QAbstractSpinBox *>(shown.editor());
         QVERIFY(spin);
         QCOMPARE(spin->text(), PropertyItemDelegate().cellText(shown.cell, shown.view.locale()));
+        // The value lies inside the range: the range beside it is not red.
+        const QLabel *hint = spin->findChildren<QLabel *>().constFirst();
+        QVERIFY(hint->palette().color(hint->foregroundRole()) != QColor(200, 0, 0));
     }
 
     void cell_shows_data()
