@@ -123,9 +123,14 @@ double NumberEditor::valueFromText(const QString &text) const
     return TypedNumber::read(numberIn(text), locale(), decimals()).value;
 }
 
-void NumberEditor::fixup(QString &) const
+void NumberEditor::focusOutEvent(QFocusEvent *event)
 {
-    // Qt's own drops every group separator, wherever it stands: 12.5 typed in German became 125.
+    // The spin box would read text that is no number again, as the last number or with its
+    // group separators dropped (12.5 in German as 125); while a popup such as the context menu
+    // has the focus, the text stays as typed.
+    if (event->reason() == Qt::PopupFocusReason)
+        return;
+    QDoubleSpinBox::focusOutEvent(event);
 }
 
 void NumberEditor::keyPressEvent(QKeyEvent *event)

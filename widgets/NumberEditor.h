@@ -36,9 +36,9 @@ public:
     QSize sizeHint() const override;
     QValidator::State validate(QString &text, int &position) const override;
     double valueFromText(const QString &text) const override;
-    void fixup(QString &text) const override;
 
 protected:
+    void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void stepBy(int steps) override;

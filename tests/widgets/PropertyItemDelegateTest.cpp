@@ -249,6 +249,33 @@ private slots:
         QCOMPARE(shown.message(), QString());
     }
 
+    void typed_text_kept_while_a_popup_has_the_focus()
+    {
+        // What the editor's context menu sends it when it opens; the spin box used to read its
+        // text then, as 125.
+        ShownView shown(number(38.2, 0, 2000, 2, "kg"), s_german);
+        shown.press(QStringLiteral("'12.5"));
+        auto *spin = qobject_cast<QAbstractSpinBox *>(shown.editor());
+        QFocusEvent toPopup(QEvent::FocusOut, Qt::PopupFocusReason);
+        QCoreApplication::sendEvent(spin, &toPopup);
+        shown.press(QStringLiteral("Return"));
+        QVERIFY(shown.editor());
+        QCOMPARE(spin->text(), QStringLiteral("12.5 kg"));
+        QCOMPARE(shown.model.writes, 0);
+    }
+
+    void wheel_stops_at_the_limit()
+    {
+        ShownView shown(number(9.25, 0.5, 10, 2, "min"));
+        shown.press(QStringLiteral("F2"));
+        const QPoint at = shown.editor()->rect().center();
+        QWheelEvent wheel(at, shown.editor()->mapToGlobal(at), {}, {0, 3 * QWheelEvent::DefaultDeltasPerStep}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(shown.editor(), &wheel);
+        shown.press(QStringLiteral("Return"));
+        QCOMPARE(shown.cell.data(Qt::EditRole), QVariant(10.0));
+    }
+
     void editor_shows_the_cell_text_data()
     {
         QTest::addColumn<QLocale>("locale");
