@@ -133,9 +133,6 @@ private slots:
         QTest::newRow("untouched text") << s_text << s_english << "Return Tab" << none;
         QTest::newRow("untouched lines") << s_lines << s_english << "F2 Ctrl+Return" << none;
         QTest::newRow("typing replaces") << number(5.0, 0, 100, 2) << s_english << "'7 Return" << QVariant(7.0);
-        QTest::newRow("German comma") << number(5.0, 0, 100, 2) << s_german << "'97,5 Return" << QVariant(97.5);
-        QTest::newRow("German grouping") << number(5.0, 0, 1e6, 2) << s_german << "'1.234,5 Tab" << QVariant(1234.5);
-        QTest::newRow("integer") << number(3, 0, 100, 0) << s_english << "'42 Return" << QVariant(42);
         QTest::newRow("arrow steps from the value") << number(5.0, 0, 100, 2) << s_english << "F2 Up Return" << QVariant(6.0);
         QTest::newRow("escape") << number(5.0, 0, 10, 2) << s_english << "'6 Escape" << none;
         QTest::newRow("line break, Tab leaves") << s_lines << s_english << "Return Ctrl+End Return 'c Tab" << QVariant("a\nb\nc");
@@ -180,7 +177,6 @@ private slots:
         QTest::newRow("de keypad decimal") << weight << s_german << "'12 Num+. '5 Tab" << QVariant(12.5) << "";
         QTest::newRow("de third decimal") << weight << s_german << "'12,345 Return" << none << "Höchstens 2 Nachkommastellen";
         QTest::newRow("de small decimals") << cycle << s_german << "'8,25 Return" << QVariant(8.25) << "";
-        QTest::newRow("de below one") << cycle << s_german << "'0,75 Return" << QVariant(0.75) << "";
         QTest::newRow("de above the maximum") << cycle << s_german << "'10,5 Return" << none << "außerhalb";
         QTest::newRow("en decimal point") << weight << s_english << "'12.5 Return" << QVariant(12.5) << "";
         QTest::newRow("en comma inside a group") << weight << s_english << "'13,5 Return" << none << unreadable;
@@ -190,7 +186,6 @@ private slots:
                                                   << s_english << "'1234567890123456 Return" << none << "outside the allowed range";
         QTest::newRow("en letters") << weight << s_english << "'12x Return" << none << unreadable;
         QTest::newRow("en above the maximum") << cycle << s_english << "'50 Return Tab" << none << "50 is outside the allowed range 0.50 – 10.00";
-        QTest::newRow("en integer") << count << s_english << "'3 Return" << QVariant(3) << "";
         QTest::newRow("en integer, decimal typed") << count << s_english << "'3.7 Return" << none << "whole numbers";
         QTest::newRow("de integer, decimal typed") << count << s_german << "'3,7 Return" << none << "ganze Zahlen";
         QTest::newRow("de integer grouped") << count << s_german << "'1.234 Return" << QVariant(1234) << "";
