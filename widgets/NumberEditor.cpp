@@ -45,10 +45,11 @@ NumberEditor::NumberEditor(QWidget *parent)
     m_hint->setAttribute(Qt::WA_TransparentForMouseEvents);
     // Inside the line edit a label would take the edit's text role, not its own colour.
     m_hint->setForegroundRole(QPalette::WindowText);
-    // Typing is told by the line edit, as the spin box's own text signal stays silent while the
-    // text is no number; a value set or stepped by the line edit's signals, which the spin box blocks.
-    connect(lineEdit(), &QLineEdit::textChanged, this, &NumberEditor::textEdited);
-    connect(this, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &NumberEditor::textEdited);
+    // Typing is heard from the line edit, as the spin box's own text signal stays silent while
+    // the text is no number; a value set or stepped only from valueChanged, as the spin box
+    // then blocks the line edit's signals.
+    connect(lineEdit(), &QLineEdit::textChanged, this, &NumberEditor::updateFeedback);
+    connect(this, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &NumberEditor::updateFeedback);
 }
 
 void NumberEditor::setSettings(const VLDoubleSpinBoxData &settings)
@@ -64,7 +65,7 @@ void NumberEditor::setSettings(const VLDoubleSpinBoxData &settings)
     m_hint->setText(rangeText(m_allowedMinimum, m_allowedMaximum, decimals(), locale()));
     m_hint->adjustSize();
     placeHint();
-    textEdited();
+    updateFeedback();
 }
 
 QString NumberEditor::problem() const
@@ -190,7 +191,7 @@ bool NumberEditor::isInRange(double number) const
     return number >= m_allowedMinimum && number <= m_allowedMaximum && std::abs(number) <= typeableLimit;
 }
 
-void NumberEditor::textEdited()
+void NumberEditor::updateFeedback()
 {
     const TypedNumber number = typed();
     const bool outside = number.verdict == TypedNumber::Number && !isInRange(number.value);

@@ -49,7 +49,8 @@ private:
     QString numberIn(QString text) const;
     TypedNumber typed() const;
     bool isInRange(double number) const;
-    void textEdited();
+    // The range's colour and the message beside the editor, after every change of the text.
+    void updateFeedback();
     void placeHint();
 
     double m_allowedMinimum;
