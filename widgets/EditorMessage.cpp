@@ -14,6 +14,8 @@ EditorMessage::EditorMessage(QWidget *editor)
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::ToolTipBase);
     setForegroundRole(QPalette::ToolTipText);
+    // Clicks go to the rows it covers, as they would without it.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
     editor->installEventFilter(this);
     // A sibling outlives its editor unless told otherwise.
