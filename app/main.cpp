@@ -47,13 +47,6 @@ int main(int argc, char **argv)
     // A write beyond the file-size limit then fails with EFBIG, which saving reports, instead of
     // killing the editor with the user's unsaved edits.
     std::signal(SIGXFSZ, SIG_IGN);
-    QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Velmaris"));
-    QApplication::setApplicationName(QStringLiteral("velmaris-editor"));
-    // The library measures values in the application's own font.
-    application.setProperty("vlFont", QApplication::font().family());
-    application.setProperty("vlFontSize", QApplication::font().pointSize());
-
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Edits the properties of a manufacturing process plan."));
     parser.addHelpOption();
@@ -78,6 +71,21 @@ int main(int argc, char **argv)
     const QCommandLineOption dumpOption(QStringLiteral("dump"), QStringLiteral("Print the filled property tree and exit."));
     parser.addOptions({planOption, referenceOption, langOption, screenshotOption, selectOption, currencyOption,
                        compareOption, showAllOption, dumpOption});
+    // Help, and a mistyped option, are answered before the GUI application, which needs a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!parser.parse(arguments) || parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        QCoreApplication core(argc, argv);
+        parser.process(core);
+    }
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Velmaris"));
+    QApplication::setApplicationName(QStringLiteral("velmaris-editor"));
+    // The library measures values in the application's own font.
+    application.setProperty("vlFont", QApplication::font().family());
+    application.setProperty("vlFontSize", QApplication::font().pointSize());
+
     parser.process(application);
 
     // A headless run neither reads nor changes what an interactive one remembers, so that its

@@ -44,6 +44,21 @@
         <source>%1 is outside the allowed range %2.</source>
         <translation>%1 liegt außerhalb des zulässigen Bereichs %2.</translation>
     </message>
+    <message>
+        <source>Only whole numbers can be entered here.</source>
+        <translation>Hier sind nur ganze Zahlen möglich.</translation>
+    </message>
+    <message numerus="yes">
+        <source>At most %n decimal(s) can be entered here.</source>
+        <translation>
+            <numerusform>Höchstens %n Nachkommastelle ist hier möglich.</numerusform>
+            <numerusform>Höchstens %n Nachkommastellen sind hier möglich.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>“%1” is not a number: decimals follow “%2”, thousands may be grouped with “%3”.</source>
+        <translation>„%1“ ist keine Zahl: Nachkommastellen folgen auf „%2“, Tausender können mit „%3“ gruppiert werden.</translation>
+    </message>
 </context>
 <context>
     <name>Velmaris::ProcPlanBaseQItemModel</name>

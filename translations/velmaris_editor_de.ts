@@ -13,6 +13,20 @@
     </message>
 </context>
 <context>
+    <name>VelmarisEditor::BackgroundWork</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>VelmarisEditor::HistoryView</name>
+    <message>
+        <source>&lt;empty&gt;</source>
+        <translation>&lt;leer&gt;</translation>
+    </message>
+</context>
+<context>
     <name>VelmarisEditor::MainWindow</name>
     <message>
         <source>Filter properties by label</source>
@@ -201,6 +215,18 @@
     <message>
         <source>The plan was not saved; the file is as it was. Save it under another name?</source>
         <translation>Der Plan wurde nicht gespeichert; die Datei ist unverändert. Unter einem anderen Namen speichern?</translation>
+    </message>
+    <message>
+        <source>Opening %1</source>
+        <translation>%1 wird geöffnet</translation>
+    </message>
+    <message>
+        <source>Opening %1 was cancelled</source>
+        <translation>Öffnen von %1 abgebrochen</translation>
+    </message>
+    <message>
+        <source>Saving %1</source>
+        <translation>%1 wird gespeichert</translation>
     </message>
 </context>
 <context>

@@ -102,7 +102,7 @@ void PropertyItemDelegate::setModelData(QWidget *editor, QAbstractItemModel *mod
     if (!editorChanged(editor))
         return;
     if (auto *number = qobject_cast<NumberEditor *>(editor)) {
-        if (number->isEmpty() || !number->isInRange())
+        if (number->isEmpty() || !number->problem().isEmpty())
             return;
         // Integers stay integers, so that the model compares like with like.
         const bool whole = index.data(Qt::EditRole).userType() == QMetaType::Int;
@@ -250,8 +250,8 @@ bool PropertyItemDelegate::eventFilter(QObject *object, QEvent *event)
             return true;
         }
         auto *number = qobject_cast<NumberEditor *>(editor);
-        if (number && isCommitKey(key) && editorChanged(number) && !number->isEmpty() && !number->isInRange()) {
-            number->showRangeProblem();
+        if (number && isCommitKey(key) && editorChanged(number) && !number->problem().isEmpty()) {
+            number->showProblem();
             return true;
         }
     }

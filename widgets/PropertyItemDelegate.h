@@ -17,9 +17,10 @@ namespace Velmaris {
 /// expressions and a tooltip saying why a cell needs attention. Its texts are those of
 /// PropertyCellText; an open editor is named after its property for screen readers.
 ///
-/// An editor committed without a change writes nothing. A typed number outside the allowed
-/// range is never cut: Enter and Tab keep the editor open and say why; leaving the editor any
-/// other way drops the value, as Escape does.
+/// An editor committed without a change writes nothing. Numbers are typed as the view's locale
+/// writes them. A typed number outside the allowed range is never cut, nor is text that is no
+/// number reinterpreted: Enter and Tab keep the editor open and say why beside it; leaving the
+/// editor any other way drops the value, as Escape does.
 class VELMARIS_WIDGETS_EXPORT PropertyItemDelegate : public VLItemDelegate
 {
     Q_OBJECT
@@ -54,7 +55,7 @@ protected:
     /// Toggles a check box in place on Space or a click, through a real edit.
     bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
                      const QModelIndex &index) override;
-    /// Enter, Tab and Escape on the editors: commit, move on, cancel; out-of-range numbers stay open.
+    /// Enter, Tab and Escape on the editors: commit, move on, cancel; numbers that cannot be stored stay open.
     bool eventFilter(QObject *object, QEvent *event) override;
 
 private:

@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QStandardItem>
 #include <QStringList>
 
@@ -43,11 +44,15 @@ std::vector<ReportLine> ObjectReport::lines(const Velmaris::ProcPlanBaseQItemMod
     };
     Velmaris::forEachPropertyRow(model, category, [&](const QModelIndex &row) {
         const QModelIndex value = row.siblingAtColumn(PropertyViewFiller::valueColumn);
-        QString text = Velmaris::PropertyCellText::labelledValue(value, locale).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        // A comment keeps its lines, each under the one before.
+        static const QRegularExpression lineBreak(QStringLiteral("[\\n\\x{2028}]"));
+        const QStringList textLines = Velmaris::PropertyCellText::labelledValue(value, locale).split(lineBreak);
+        lines.push_back({textLines.first(), false});
+        for (int i = 1; i < textLines.size(); ++i)
+            lines.push_back({textLines[i], false, true});
         const QStringList marks = Velmaris::PropertyCellText::marks(value, locale, referenceOf(value));
         if (!marks.isEmpty())
-            text += QStringLiteral("  (") + marks.join(QStringLiteral("; ")) + QLatin1Char(')');
-        lines.push_back({text, false});
+            lines.back().text += QStringLiteral("  (") + marks.join(QStringLiteral("; ")) + QLatin1Char(')');
     });
     return lines;
 }
@@ -80,7 +85,7 @@ std::vector<char> ObjectReport::render(const std::vector<ReportLine> &lines, con
         line(title, 0, true);
         y += lineHeight / 2;
         for (const ReportLine &shown : lines)
-            line(shown.text, shown.heading ? 0 : 20, shown.heading);
+            line(shown.text, shown.heading ? 0 : shown.continued ? 40 : 20, shown.heading);
     }
     const QByteArray &bytes = buffer.data();
     return std::vector<char>(bytes.begin(), bytes.end());

@@ -13,11 +13,13 @@ namespace VelmarisEditor {
 class PlanDocument;
 
 // One line of a property report: a category heading, or a property with its value as the view
-// shows it (number format, unit or currency, booleans in words) and its marks in words.
+// shows it (number format, unit or currency, booleans in words) and its marks in words, or a
+// further line of a value of several lines.
 struct ReportLine
 {
     QString text;
     bool heading = false;
+    bool continued = false;
 };
 
 class ObjectReport

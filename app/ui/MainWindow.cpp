@@ -1,6 +1,7 @@
 #include "app/ui/MainWindow.h"
 
 #include "app/report/ObjectReport.h"
+#include "app/ui/HistoryView.h"
 #include "app/ui/ModelDump.h"
 #include "app/ui/RecentFiles.h"
 #include "app/ui/UndoablePropertyCommand.h"
@@ -25,7 +26,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeView>
-#include <QUndoView>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -117,7 +117,7 @@ void MainWindow::buildUi()
 
     auto *history = new QDockWidget(tr("History"), this);
     history->setObjectName(QStringLiteral("history"));
-    history->setWidget(new QUndoView(&m_undoGroup));
+    history->setWidget(new HistoryView(&m_undoGroup));
     addDockWidget(Qt::RightDockWidgetArea, history);
     statusBar(); // made now, so that the window's first size allows for it
 }
@@ -142,7 +142,11 @@ void MainWindow::buildMenus()
     QAction *undo = m_undoGroup.createUndoAction(this, tr("&Undo"));
     undo->setShortcut(QKeySequence::Undo);
     QAction *redo = m_undoGroup.createRedoAction(this, tr("&Redo"));
-    redo->setShortcut(QKeySequence::Redo);
+    // Ctrl+Y too, the redo key of Windows, where the users come from.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    redo->setShortcuts(redoKeys);
     edit->addAction(undo);
     edit->addAction(redo);
     m_toAutomatic = edit->addAction(tr("Set to automatic"), this, &MainWindow::setSelectedToAutomatic);

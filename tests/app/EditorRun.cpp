@@ -7,7 +7,7 @@
 #include <ctime>
 #include <utime.h>
 
-EditorRun runEditor(const QStringList &arguments)
+EditorRun runEditor(const QStringList &arguments, const QStringList &withoutVariables)
 {
     // Without a runtime folder Qt warns on stderr, which would hide whether a refusal is one line;
     // the configuration folder keeps the user's settings out of reach.
@@ -15,6 +15,8 @@ EditorRun runEditor(const QStringList &arguments)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), runtime.path());
+    for (const QString &variable : withoutVariables)
+        environment.remove(variable);
     QProcess editor;
     editor.setProcessEnvironment(environment);
     editor.start(QStringLiteral(VELMARIS_EDITOR_BINARY), arguments);

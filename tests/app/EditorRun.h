@@ -14,7 +14,8 @@ struct EditorRun
     QString errors;
 };
 
-EditorRun runEditor(const QStringList &arguments);
+// Runs the editor binary; the variables named in withoutVariables are left out of its environment.
+EditorRun runEditor(const QStringList &arguments, const QStringList &withoutVariables = {});
 
 // A plan the test relies on; one that does not load ends the test run.
 std::unique_ptr<VelmarisEditor::PlanDocument> loadedPlan(const QString &path);

@@ -24,7 +24,10 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QToolTip>
+#include <QTranslator>
 #include <QTreeView>
+#include <QUndoView>
 #include <QtTest>
 
 using namespace VelmarisEditor;
@@ -170,12 +173,45 @@ private slots:
         QVERIFY2(german.exitCode == 0 && german.output.startsWith(QStringLiteral("Kosten\n  Satz = 95,00 CHF\n  Count = 3 [schreibgeschützt]\n")),
                  qPrintable(german.output + german.errors));
         QCOMPARE(runEditor(dump + QStringList{QStringLiteral("--select"), QStringLiteral("7")}).exitCode, 2);
+        // Help needs no display.
+        const EditorRun help = runEditor({QStringLiteral("--help")},
+                                         {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("QT_QPA_PLATFORM")});
+        QVERIFY2(help.exitCode == 0 && help.output.contains(QStringLiteral("--lang <LANG>")), qPrintable(help.output + help.errors));
 
         QTemporaryDir dir;
         const QString png = dir.filePath(QStringLiteral("shot.png"));
         const EditorRun shot = runEditor({QStringLiteral("--screenshot"), png, QStringLiteral("--compare")});
         QVERIFY2(shot.exitCode == 0, qPrintable(shot.errors));
         QVERIFY(QImage(png).width() > 400 && QImage(png).height() > 300);
+    }
+
+    void history_panel_and_redo_key()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/translations/velmaris_editor_de.qm")));
+        QCoreApplication::installTranslator(&german);
+        MainWindow window(untitled(loadedPlan(s_plan)), nullptr);
+        QCoreApplication::removeTranslator(&german);
+        auto *history = window.findChild<QUndoView *>();
+        QCOMPARE(history->emptyLabel(), QStringLiteral("<leer>"));
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        editThroughDelegate<QLineEdit>(window, "OP_Note", [](QLineEdit &line) { line.setText(QString(120, QLatin1Char('x'))); });
+        QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(window.undoStack().index(), 0);
+        QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_Y));
+        QCOMPARE(window.undoStack().index(), 1);
+
+        // The entry the panel cuts off has its whole text as a tooltip; the one it shows whole, none.
+        const auto tooltipOf = [history](int row) {
+            const QRect entry = history->visualRect(history->model()->index(row, 0));
+            QHelpEvent help(QEvent::ToolTip, entry.center(), history->viewport()->mapToGlobal(entry.center()));
+            QCoreApplication::sendEvent(history->viewport(), &help);
+            return QToolTip::text();
+        };
+        QTRY_COMPARE(tooltipOf(1), history->model()->index(1, 0).data().toString());
+        QTRY_COMPARE(tooltipOf(0), QString());
     }
 
     void shown_window_fits_and_tabs_to_the_first_value()
@@ -409,15 +445,24 @@ private slots:
         MainWindow window(untitled(loadedPlan(s_plan)), std::move(reference));
         window.setCompareWithReference(true);
         editThroughDelegate<QComboBox>(window, "OP_Mat", [](QComboBox &combo) { combo.setCurrentText(QStringLiteral("Aluminium")); });
-        QStringList lines;
-        for (const ReportLine &line : ObjectReport::lines(window.propertyModel(), window.reference()))
-            lines << (line.heading ? QStringLiteral("# ") : QString()) + line.text;
+        const auto reported = [&window] {
+            QStringList lines;
+            for (const ReportLine &line : ObjectReport::lines(window.propertyModel(), window.reference()))
+                lines << (line.heading ? QStringLiteral("# ") : line.continued ? QStringLiteral("  ") : QString()) + line.text;
+            return lines;
+        };
+        const QStringList lines = reported();
         QCOMPARE(lines, QStringList({QStringLiteral("# Cost"),
                                      QStringLiteral("Rate: 100.00 EUR  (differs from the reference plan, which has 90.00 EUR)"),
                                      QStringLiteral("Count: 3  (read-only)"),
                                      QStringLiteral("Material: Aluminium  (changed; differs from the reference plan, which has Steel)"),
                                      QStringLiteral("Coolant: No"),
                                      QStringLiteral("Note: a[b]")}));
+        // A value of several lines keeps them.
+        window.propertyModel().setDataQuietly(window.filterModel().mapToSource(viewCell(window, "OP_Note")),
+                                              QStringLiteral("Check clamping.\nUse the soft jaws."), Qt::EditRole);
+        QCOMPARE(reported().mid(lines.size() - 1),
+                 QStringList({QStringLiteral("Note: Check clamping."), QStringLiteral("  Use the soft jaws.")}));
         // Offscreen no viewer opens the report: the status bar says where it lies.
         QTemporaryDir temp;
         qputenv("TMPDIR", QFile::encodeName(temp.path()));

@@ -98,7 +98,8 @@ private slots:
                          qPrintable(error.message()));
             if (n % s_binaryEvery == 0)
                 runs.emplace_back(mutant.fileName(), std::async(std::launch::async, runEditor,
-                                                                QStringList{QStringLiteral("--plan"), mutant.fileName(), QStringLiteral("--dump")}));
+                                                                QStringList{QStringLiteral("--plan"), mutant.fileName(), QStringLiteral("--dump")},
+                                                                QStringList()));
         }
         for (auto &[path, ending] : runs) {
             const EditorRun run = ending.get();

@@ -183,6 +183,27 @@ private slots:
         QCOMPARE(model.rowCount(), row >= 0 ? rows : rows + 1);
     }
 
+    void category_rows_read_afresh_after_a_reset()
+    {
+        // A host's model that rewrites rows quietly and then announces that everything changed.
+        struct ReloadingModel : ProcPlanBaseQItemModel
+        {
+            void reload(const HostChange &change)
+            {
+                beginResetModel();
+                blockSignals(true);
+                change(*this);
+                blockSignals(false);
+                endResetModel();
+            }
+        };
+        ReloadingModel model;
+        model.categoryIndex("A", {});
+        model.categoryIndex("B", {});
+        model.reload([](QStandardItemModel &m) { m.item(0)->clearData(); });
+        QCOMPARE(model.categoryIndex("A", {}).row(), 2);
+    }
+
     void category_row_of_a_container()
     {
         CCAPIAccess::DataBaseControl db;

@@ -2,6 +2,8 @@
 
 #include "support/PlanObjects.h"
 
+#include <limits>
+
 namespace {
 
 using Containers = std::vector<std::shared_ptr<PropertySignalContainer>>;
@@ -68,10 +70,12 @@ private slots:
         QCOMPARE(tied.first() + tied.last(), QStringLiteral("xz"));
         QCOMPARE((QSet<QString>{tied[1], tied[2]}), (QSet<QString>{"a", "b"}));
 
-        // Show-all selects containers without a property, or no container at all: they go last.
-        const Containers withEmpty{nullptr, PropertySignalContainer::make(nullptr), container("late", 9), container("early", -5)};
-        QCOMPARE(select(withEmpty, false, true), (QStringList{"early", "late", "-", "-"}));
-        QCOMPARE(select(withEmpty, false, false), (QStringList{"early", "late"}));
+        // Show-all selects containers without a property, or no container at all: they go last,
+        // even after a property at the last position there is.
+        const Containers withEmpty{nullptr, PropertySignalContainer::make(nullptr), container("last", std::numeric_limits<int>::max()),
+                                   container("late", 9), container("early", -5)};
+        QCOMPARE(select(withEmpty, false, true), (QStringList{"early", "late", "last", "-", "-"}));
+        QCOMPARE(select(withEmpty, false, false), (QStringList{"early", "late", "last"}));
         QVERIFY(ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps({}, false).empty());
     }
 };

@@ -3,23 +3,25 @@
 #include <velmaris/widgets/PropertyTreeView.h>
 
 #include <velmaris/model/ItemDataRoles.h>
+#include <velmaris/model/ProcPlanBaseQItemModel.h>
 
 #include <velmaris/host/widgets/VLDoubleSpinBoxData.h>
 
+#include <QLabel>
 #include <QStandardItemModel>
 #include <QtTest>
 
 using namespace Velmaris;
 using Roles = QMap<int, QVariant>;
 
-// Counts every write, as an untouched editor must make none.
-class CountingModel : public QStandardItemModel
+// The library's model, counting every write, as an untouched editor must make none.
+class CountingModel : public ProcPlanBaseQItemModel
 {
 public:
     bool setData(const QModelIndex &index, const QVariant &value, int role) override
     {
         ++writes;
-        return QStandardItemModel::setData(index, value, role);
+        return ProcPlanBaseQItemModel::setData(index, value, role);
     }
     int writes = 0;
 };
@@ -60,6 +62,16 @@ struct ShownView
         model.writes = 0;
     }
     QWidget *editor() const { return view.indexWidget(cell); }
+
+    // The message shown beside the open editor, in the view's viewport; empty when none is.
+    QString message() const
+    {
+        for (const QLabel *label : view.viewport()->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (label->isVisible())
+                return label->text();
+        }
+        return {};
+    }
 
     // A category row with one property row under it.
     QModelIndex addRow(const Roles &roles)
