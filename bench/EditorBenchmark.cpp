@@ -92,20 +92,29 @@ std::unique_ptr<PlanDocument> parsed(const QByteArray &json)
     return plan;
 }
 
-// The shown editor switches from a one-property object to one with n properties and back, with
-// the reference comparison on; per property row.
+// The editor shown offscreen on a plan of objects 1, 2, ... with these numbers of properties,
+// compared with a copy of the plan, showing the object of the id.
+std::unique_ptr<MainWindow> shownEditor(const std::vector<int> &propertyCounts, int objectId)
+{
+    const QByteArray json = planJson(propertyCounts);
+    auto window = std::make_unique<MainWindow>(std::make_unique<Document>(parsed(json)), parsed(json));
+    window->setCompareWithReference(true);
+    window->show();
+    window->selectObject(objectId);
+    QApplication::processEvents();
+    return window;
+}
+
+// The shown editor switches from a one-property object to one with n properties and back; per
+// property row.
 void BM_EditorFill(benchmark::State &state)
 {
     const int n = static_cast<int>(state.range(0));
-    const QByteArray json = planJson({1, n});
-    MainWindow window(std::make_unique<Document>(parsed(json)), parsed(json));
-    window.setCompareWithReference(true);
-    window.show();
-    QApplication::processEvents();
+    const auto window = shownEditor({1, n}, 1);
     for (auto _ : state) {
-        window.selectObject(2);
+        window->selectObject(2);
         QApplication::processEvents();
-        window.selectObject(1);
+        window->selectObject(1);
         QApplication::processEvents();
     }
     state.counters["items"] = n;
@@ -115,16 +124,11 @@ void BM_EditorFill(benchmark::State &state)
 void BM_CurrencySwitch(benchmark::State &state)
 {
     const int n = static_cast<int>(state.range(0));
-    const QByteArray json = planJson({1, n});
-    MainWindow window(std::make_unique<Document>(parsed(json)), parsed(json));
-    window.setCompareWithReference(true);
-    window.show();
-    window.selectObject(2);
-    QApplication::processEvents();
+    const auto window = shownEditor({1, n}, 2);
     bool swiss = false;
     for (auto _ : state) {
         swiss = !swiss;
-        window.setCurrency(QLatin1String(swiss ? "CHF" : "EUR"));
+        window->setCurrency(QLatin1String(swiss ? "CHF" : "EUR"));
         QApplication::processEvents();
     }
     state.counters["items"] = n;
@@ -135,16 +139,13 @@ void BM_CurrencySwitch(benchmark::State &state)
 void BM_FilterKeystroke(benchmark::State &state)
 {
     const int n = static_cast<int>(state.range(0));
-    const QByteArray json = planJson({1, n});
-    MainWindow window(std::make_unique<Document>(parsed(json)), nullptr);
-    window.show();
-    window.selectObject(2);
-    window.setFilterText(QStringLiteral("Property number 1"));
+    const auto window = shownEditor({1, n}, 2);
+    window->setFilterText(QStringLiteral("Property number 1"));
     QApplication::processEvents();
     bool longer = false;
     for (auto _ : state) {
         longer = !longer;
-        window.setFilterText(QLatin1String(longer ? "Property number 12" : "Property number 1"));
+        window->setFilterText(QLatin1String(longer ? "Property number 12" : "Property number 1"));
         QApplication::processEvents();
     }
     state.counters["items"] = n;
@@ -156,9 +157,8 @@ void BM_FilterKeystroke(benchmark::State &state)
 void BM_ShowSmallObject(benchmark::State &state)
 {
     const int n = static_cast<int>(state.range(0));
-    const QByteArray json = planJson({10, n});
-    MainWindow window(std::make_unique<Document>(parsed(json)), nullptr);
-    window.show();
+    const auto shown = shownEditor({10, n}, 1);
+    MainWindow &window = *shown;
     for (auto _ : state) {
         state.PauseTiming();
         window.selectObject(2);
