@@ -109,6 +109,9 @@ private:
     // The plan in the file, read on another thread with its progress shown; null with the error
     // when it was refused or the reading was cancelled.
     std::unique_ptr<Document> readInBackground(const QString &path, PlanError *error);
+    // Tells why a plan was not opened: a refusal in a dialog (the file leaves the recent ones),
+    // a cancelled reading in the status bar.
+    void explainUnopened(const QString &path, const PlanError &error);
     void buildUi();
     void buildMenus();
     void fitToScreen();

@@ -147,13 +147,18 @@ bool MainWindow::openPlan(const QString &path)
     PlanError error;
     if (openPlanQuietly(path, &error))
         return true;
+    explainUnopened(path, error);
+    return false;
+}
+
+void MainWindow::explainUnopened(const QString &path, const PlanError &error)
+{
     if (error.cancelled) {
         statusBar()->showMessage(tr("Opening %1 was cancelled").arg(shownPath(path)), statusMilliseconds);
-    } else {
-        QMessageBox::critical(this, tr("Plan refused"), error.message());
-        m_recent->remove(QFileInfo(path).absoluteFilePath());
+        return;
     }
-    return false;
+    QMessageBox::critical(this, tr("Plan refused"), error.message());
+    m_recent->remove(QFileInfo(path).absoluteFilePath());
 }
 
 bool MainWindow::openPlanQuietly(const QString &path, PlanError *error)
@@ -194,13 +199,12 @@ void MainWindow::offerReload()
         return;
     const int objectId = m_objectId;
     PlanError error;
-    if (std::unique_ptr<Document> document = readInBackground(path, &error)) {
-        replaceDocument(std::move(document));
-        selectObject(objectId);
-        statusBar()->showMessage(tr("Reloaded %1").arg(shownPath(path)), statusMilliseconds);
-    } else if (!error.cancelled) {
-        QMessageBox::critical(this, tr("Plan refused"), error.message());
+    if (!openPlanQuietly(path, &error)) {
+        explainUnopened(path, error);
+        return;
     }
+    selectObject(objectId);
+    statusBar()->showMessage(tr("Reloaded %1").arg(shownPath(path)), statusMilliseconds);
 }
 
 bool MainWindow::openReference(const QString &path)
