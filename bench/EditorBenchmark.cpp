@@ -92,6 +92,22 @@ std::unique_ptr<PlanDocument> parsed(const QByteArray &json)
     return plan;
 }
 
+// Selects the object and lets the window run until its rows are in view.
+void showObject(MainWindow &window, int objectId)
+{
+    window.selectObject(objectId);
+    do
+        QApplication::processEvents();
+    while (window.propertyPane().isFilling());
+}
+
+// Lets the window run until it has emptied the models of objects it showed before.
+void settle(MainWindow &window)
+{
+    while (!window.propertyPane().isIdle())
+        QApplication::processEvents();
+}
+
 // The editor shown offscreen on a plan of objects 1, 2, ... with these numbers of properties,
 // compared with a copy of the plan, showing the object of the id.
 std::unique_ptr<MainWindow> shownEditor(const std::vector<int> &propertyCounts, int objectId)
@@ -100,8 +116,7 @@ std::unique_ptr<MainWindow> shownEditor(const std::vector<int> &propertyCounts, 
     auto window = std::make_unique<MainWindow>(std::make_unique<Document>(parsed(json)), parsed(json));
     window->setCompareWithReference(true);
     window->show();
-    window->selectObject(objectId);
-    QApplication::processEvents();
+    showObject(*window, objectId);
     return window;
 }
 
@@ -112,10 +127,8 @@ void BM_EditorFill(benchmark::State &state)
     const int n = static_cast<int>(state.range(0));
     const auto window = shownEditor({1, n}, 1);
     for (auto _ : state) {
-        window->selectObject(2);
-        QApplication::processEvents();
-        window->selectObject(1);
-        QApplication::processEvents();
+        showObject(*window, 2);
+        showObject(*window, 1);
     }
     state.counters["items"] = n;
 }
@@ -125,11 +138,12 @@ void BM_CurrencySwitch(benchmark::State &state)
 {
     const int n = static_cast<int>(state.range(0));
     const auto window = shownEditor({1, n}, 2);
+    settle(*window);
     bool swiss = false;
     for (auto _ : state) {
         swiss = !swiss;
         window->setCurrency(QLatin1String(swiss ? "CHF" : "EUR"));
-        QApplication::processEvents();
+        settle(*window);
     }
     state.counters["items"] = n;
 }
@@ -161,11 +175,10 @@ void BM_ShowSmallObject(benchmark::State &state)
     MainWindow &window = *shown;
     for (auto _ : state) {
         state.PauseTiming();
-        window.selectObject(2);
-        QApplication::processEvents(QEventLoop::AllEvents, 60000);
+        showObject(window, 2);
+        settle(window);
         state.ResumeTiming();
-        window.selectObject(1);
-        QApplication::processEvents();
+        showObject(window, 1);
     }
 }
 

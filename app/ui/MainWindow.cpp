@@ -21,6 +21,8 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -37,16 +39,7 @@ const Currency s_currencies[3] = {{"EUR", 1.0}, {"CHF", 0.95}, {"USD", 1.08}};
 namespace {
 
 // Keeps a flag set for one scope: while the view is filled, modification signals are not edits.
-class Filling
-{
-public:
-    explicit Filling(bool &flag) : m_flag(flag), m_before(flag) { m_flag = true; }
-    ~Filling() { m_flag = m_before; }
-
-private:
-    bool &m_flag;
-    bool m_before;
-};
+using Filling = QScopedValueRollback<bool>;
 
 // Narrower, the value column has no room left beside a label.
 constexpr int usablePropertyViewWidth = 320;
@@ -56,14 +49,13 @@ constexpr int usablePropertyViewWidth = 320;
 MainWindow::MainWindow(std::unique_ptr<Document> document, std::unique_ptr<PlanDocument> reference)
     : m_reference(std::move(reference))
     , m_language(document->plan().labels.getActiveLanguage())
-    , m_filler(m_model)
 {
-    m_filler.setReference(m_reference.get());
-    m_model.setExchangeRate({s_currencies[0].rate, s_currencies[0].code});
-    m_filter.setRecursiveFilteringEnabled(true);
-    m_filter.setFilterCaseSensitivity(Qt::CaseInsensitive);
-    m_filter.setFilterKeyColumn(PropertyViewFiller::labelColumn);
-    connect(&m_model, &Velmaris::ProcPlanBaseQItemModel::sigPropGotModified, this, &MainWindow::commitEdit);
+    m_pane.setReference(m_reference.get());
+    m_pane.setExchangeRate({s_currencies[0].rate, s_currencies[0].code});
+    connect(&m_pane, &PropertyPane::edited, this, &MainWindow::commitEdit);
+    connect(&m_pane, &PropertyPane::fillProgress, this, &MainWindow::showFillProgress);
+    connect(&m_pane, &PropertyPane::shown, this, &MainWindow::arrangeShownRows);
+    connect(&m_pane, &PropertyPane::pricesRefreshed, this, [this] { m_view->viewport()->update(); });
     buildUi();
     buildMenus();
     fitToScreen();
@@ -89,7 +81,7 @@ void MainWindow::buildUi()
     });
 
     m_view = new Velmaris::PropertyTreeView;
-    m_view->setModel(&m_filter);
+    m_view->setModel(&m_pane.filterModel());
     m_view->setAlternatingRowColors(true);
     m_view->setMinimumWidth(usablePropertyViewWidth);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -210,16 +202,9 @@ bool MainWindow::setCurrency(const QString &code)
             continue;
         if (m_currency->currentText() != known)
             m_currency->setCurrentText(known);
-        if (m_model.exchangeRate().currency != currency.code) {
-            m_model.setExchangeRate({currency.rate, currency.code});
-            if (const PlanObject *object = currentObject()) {
-                const Filling filling(m_filling);
-                // The view looks every announced cell up among all its rows: with thousands of
-                // prices it hears of them at once, by repainting.
-                const QSignalBlocker quiet(m_filter);
-                m_filler.refreshPrices(*object);
-            }
-            m_view->viewport()->update();
+        if (propertyModel().exchangeRate().currency != currency.code) {
+            m_pane.setExchangeRate({currency.rate, currency.code});
+            m_pane.refreshPrices();
             updateActions();
         }
         return true;
@@ -232,9 +217,9 @@ void MainWindow::setCompareWithReference(bool compare)
     compare = compare && m_reference;
     if (m_compare->isChecked() != compare)
         m_compare->setChecked(compare);
-    if (m_model.referenceComparisonEnabled() == compare)
+    if (propertyModel().referenceComparisonEnabled() == compare)
         return;
-    m_model.enableReferenceComparison(compare);
+    m_pane.enableReferenceComparison(compare);
     refill();
 }
 
@@ -252,24 +237,33 @@ void MainWindow::setFilterText(const QString &text)
 {
     if (m_filterEdit->text() != text)
         m_filterEdit->setText(text); // comes back here with the same text
-    m_filter.setFilterFixedString(text);
-    m_view->expandAll();
+    m_pane.filterModel().setLabelFilter(text);
+    // Categories only: expanding every row would keep a persistent index per property.
+    m_view->expandToDepth(0);
 }
 
 void MainWindow::refill()
 {
-    {
-        const Filling filling(m_filling);
-        // Attached, the proxy would map and filter every row as it is inserted; it maps them
-        // once, afterwards.
-        m_filter.setSourceModel(nullptr);
-        if (const PlanObject *object = currentObject())
-            m_filler.fill(*object);
-        else
-            m_filler.clear();
-        m_filter.setSourceModel(&m_model);
+    m_pane.show(currentObject());
+}
+
+void MainWindow::showFillProgress(int filled, int total)
+{
+    if (!m_fillProgress) {
+        m_fillProgress = new QProgressBar;
+        m_fillProgress->setFormat(tr("Showing properties: %p%"));
+        statusBar()->addPermanentWidget(m_fillProgress);
     }
-    m_view->expandAll();
+    m_fillProgress->setRange(0, total);
+    m_fillProgress->setValue(filled);
+}
+
+void MainWindow::arrangeShownRows()
+{
+    delete m_fillProgress;
+    m_fillProgress = nullptr;
+    // Categories only: expanding every row would keep a persistent index per property.
+    m_view->expandToDepth(0);
     // Measured once per fill; an edit's refresh of one row leaves the widths alone.
     m_view->resizeColumnToContents(PropertyViewFiller::labelColumn);
     updateActions();
@@ -281,8 +275,8 @@ void MainWindow::refresh(int objectId, const std::string &key)
     if (!object || objectId != m_objectId)
         return;
     {
-        const Filling filling(m_filling);
-        m_filler.refresh(*object, key);
+        const Filling filling(m_filling, true);
+        m_pane.filler().refresh(*object, key);
     }
     updateActions();
 }
@@ -293,12 +287,12 @@ void MainWindow::showChange(int objectId, const std::string &key)
         refresh(objectId, key);
     else if (!selectObject(objectId))
         return;
-    const QModelIndex cell = m_filler.valueCell(key);
-    if (!cell.isValid())
-        return; // a hidden property
-    if (!m_filter.mapFromSource(cell).isValid())
+    const QModelIndex cell = m_pane.filler().valueCell(key);
+    if (!cell.isValid() || m_pane.isFilling())
+        return; // a hidden property, or one not yet in view
+    if (!filterModel().mapFromSource(cell).isValid())
         setFilterText(QString());
-    const QModelIndex shown = m_filter.mapFromSource(cell);
+    const QModelIndex shown = filterModel().mapFromSource(cell);
     m_view->setCurrentIndex(shown);
     m_view->scrollTo(shown);
 }
@@ -312,8 +306,8 @@ void MainWindow::commitEdit(const QModelIndex &cell)
         return;
     std::shared_ptr<Velmaris::CommandBase> command;
     {
-        const Filling filling(m_filling);
-        command = m_model.generatePropertyModifyCommand(&plan().controller, at.object->object, plan().layout,
+        const Filling filling(m_filling, true);
+        command = propertyModel().generatePropertyModifyCommand(&plan().controller, at.object->object, plan().layout,
                                                         at.property, cell);
     }
     if (command)
@@ -325,8 +319,8 @@ void MainWindow::commitEdit(const QModelIndex &cell)
 MainWindow::CellProperty MainWindow::propertyAt(const QModelIndex &cell) const
 {
     CellProperty at;
-    at.objectId = m_model.getPropertyParentIdAtIndex(cell);
-    at.key = m_model.getPropertyKeyAtIndex(cell);
+    at.objectId = propertyModel().getPropertyParentIdAtIndex(cell);
+    at.key = propertyModel().getPropertyKeyAtIndex(cell);
     at.object = plan().object(at.objectId);
     at.property = at.object ? at.object->property(at.key) : nullptr;
     return at;
@@ -334,7 +328,7 @@ MainWindow::CellProperty MainWindow::propertyAt(const QModelIndex &cell) const
 
 QModelIndex MainWindow::currentValueCell() const
 {
-    const QModelIndex current = m_filter.mapToSource(m_view->currentIndex());
+    const QModelIndex current = filterModel().mapToSource(m_view->currentIndex());
     const QModelIndex cell = current.siblingAtColumn(PropertyViewFiller::valueColumn);
     return cell.data(Velmaris::ValueCellRole).toBool() ? cell : QModelIndex();
 }
@@ -361,7 +355,7 @@ void MainWindow::setSelectedToAutomatic()
     if (!canSetToAutomatic())
         return;
     const CellProperty at = propertyAt(currentValueCell());
-    auto command = m_model.generateSetPropertyToAutoCommand(at.object->object, plan().layout, at.property);
+    auto command = propertyModel().generateSetPropertyToAutoCommand(at.object->object, plan().layout, at.property);
     if (!command)
         return;
     if (command->getDescription().empty())
@@ -389,7 +383,8 @@ void MainWindow::showReport()
         return;
     const QString title = QString::fromStdString(plan().labels.getLabel(object->owner.get()));
     const QString name = QStringLiteral("velmaris-report-%1.pdf").arg(object->id);
-    const std::vector<ReportLine> lines = ObjectReport::lines(m_model, m_reference.get());
+    m_pane.finish();
+    const std::vector<ReportLine> lines = ObjectReport::lines(propertyModel(), m_reference.get());
     if (Velmaris::PdfViewer::showDocument(name, ObjectReport::render(lines, title), this))
         return;
     const QString path = Velmaris::PdfViewer::documentPath(name);
@@ -398,9 +393,10 @@ void MainWindow::showReport()
                                                        .arg(QDir::toNativeSeparators(path)));
 }
 
-QString MainWindow::dump() const
+QString MainWindow::dump()
 {
-    return dumpPropertyTree(m_model);
+    m_pane.finish();
+    return dumpPropertyTree(propertyModel());
 }
 
 } // namespace VelmarisEditor

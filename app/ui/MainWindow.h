@@ -2,12 +2,11 @@
 
 #include "app/document/Document.h"
 #include "app/ui/ObjectListModel.h"
-#include "app/ui/PropertyViewFiller.h"
+#include "app/ui/PropertyPane.h"
 
 #include <velmaris/model/ProcPlanBaseQItemModel.h>
 
 #include <QMainWindow>
-#include <QSortFilterProxyModel>
 #include <QUndoGroup>
 
 #include <memory>
@@ -17,6 +16,7 @@ class QAction;
 class QComboBox;
 class QLineEdit;
 class QListView;
+class QProgressBar;
 class QSettings;
 class QSplitter;
 class QTreeView;
@@ -75,8 +75,11 @@ public:
 
     QTreeView *propertyView() const { return m_view; }
     QListView *objectList() const { return m_objects; }
-    Velmaris::ProcPlanBaseQItemModel &propertyModel() { return m_model; }
-    QSortFilterProxyModel &filterModel() { return m_filter; }
+    // The model of the shown object, which a new object replaces.
+    Velmaris::ProcPlanBaseQItemModel &propertyModel() const { return m_pane.model(); }
+    PropertyFilterModel &filterModel() { return m_pane.filterModel(); }
+    const PropertyFilterModel &filterModel() const { return m_pane.filterModel(); }
+    PropertyPane &propertyPane() { return m_pane; }
     Document &document() const { return *m_document; }
     QUndoStack &undoStack() const { return m_document->undoStack(); }
     PlanDocument &plan() const { return m_document->plan(); }
@@ -86,7 +89,7 @@ public:
     QAction *toAutomaticAction() const { return m_toAutomatic; }
     RecentFiles &recentFiles() const { return *m_recent; }
     // Properties of the shown object as text (for --dump).
-    QString dump() const;
+    QString dump();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -123,6 +126,9 @@ private:
     void updateCompareAction();
     void updateActions();
     void refill();
+    void showFillProgress(int filled, int total);
+    // Expands and measures the rows of an object once they are all in view.
+    void arrangeShownRows();
     void refresh(int objectId, const std::string &key);
     // Shows an undone or redone change: its object, and its row as the current one.
     void showChange(int objectId, const std::string &key);
@@ -154,9 +160,7 @@ private:
     std::unique_ptr<PlanDocument> m_reference;
     // Plans opened later show their labels in the language of the first.
     std::string m_language;
-    Velmaris::ProcPlanBaseQItemModel m_model;
-    PropertyViewFiller m_filler;
-    QSortFilterProxyModel m_filter;
+    PropertyPane m_pane;
     ObjectListModel m_objectList;
     // Its stack is the document's: actions and history follow the document that is open.
     QUndoGroup m_undoGroup;
@@ -174,6 +178,7 @@ private:
     QAction *m_showAll = nullptr;
     QAction *m_toAutomatic = nullptr;
     RecentFiles *m_recent = nullptr;
+    QProgressBar *m_fillProgress = nullptr;
 };
 
 } // namespace VelmarisEditor

@@ -78,7 +78,7 @@ void MainWindow::replaceDocument(std::unique_ptr<Document> document)
     // Commands and the view's rows belong to the plan they were made for.
     m_objectId = -1;
     document->plan().labels.setActiveLanguage(m_language);
-    m_filler.setPlan(&document->plan());
+    m_pane.setPlan(&document->plan());
     m_objectList.setPlan(&document->plan());
     m_undoGroup.addStack(&document->undoStack());
     m_undoGroup.setActiveStack(&document->undoStack());
@@ -214,9 +214,9 @@ bool MainWindow::openReference(const QString &path)
         return false;
     reference->labels.setActiveLanguage(m_language);
     m_reference = std::move(reference);
-    m_filler.setReference(m_reference.get());
+    m_pane.setReference(m_reference.get());
     updateCompareAction();
-    if (m_model.referenceComparisonEnabled())
+    if (propertyModel().referenceComparisonEnabled())
         refill();
     else
         setCompareWithReference(true);

@@ -7,6 +7,9 @@
 #include <QCoreApplication>
 #include <QStandardItem>
 
+#include <algorithm>
+#include <utility>
+
 namespace VelmarisEditor {
 
 namespace {
@@ -17,41 +20,74 @@ const std::string s_priceUnit = "usd";
 } // namespace
 
 PropertyViewFiller::PropertyViewFiller(Velmaris::ProcPlanBaseQItemModel &model)
-    : m_model(model)
+    : m_model(&model)
 {
+}
+
+PropertyViewFiller::Rows PropertyViewFiller::setModel(Velmaris::ProcPlanBaseQItemModel &model)
+{
+    m_model = &model;
+    return std::exchange(m_rows, {});
 }
 
 void PropertyViewFiller::setPlan(PlanDocument *plan)
 {
     m_plan = plan;
-    m_rows.clear();
+    m_rows = {};
 }
 
 void PropertyViewFiller::clear()
 {
-    m_rows.clear();
-    m_model.removeRows(0, m_model.rowCount());
+    m_rows = {};
+    m_model->removeRows(0, m_model->rowCount());
+}
+
+bool PropertyViewFiller::Rows::forgetSome(std::size_t count)
+{
+    chosen.resize(chosen.size() - std::min(count, chosen.size()));
+    for (; count > 0 && !places.empty(); --count)
+        places.erase(places.begin());
+    if (places.empty())
+        prices = {};
+    return chosen.empty() && places.empty();
 }
 
 void PropertyViewFiller::fill(const PlanObject &object)
 {
+    begin(object);
+    fillSome(chosenRows());
+}
+
+void PropertyViewFiller::begin(const PlanObject &object)
+{
     clear();
-    m_model.setColumnCount(2);
-    m_model.setHorizontalHeaderLabels({QCoreApplication::translate("PropertyViewFiller", "Property"),
-                                       QCoreApplication::translate("PropertyViewFiller", "Value")});
-    const auto visible = Velmaris::ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps(object.properties(), false);
-    m_rows.reserve(visible.size());
-    for (const auto &container : visible) {
+    m_model->setColumnCount(2);
+    m_model->setHorizontalHeaderLabels({QCoreApplication::translate("PropertyViewFiller", "Property"),
+                                        QCoreApplication::translate("PropertyViewFiller", "Value")});
+    m_rows.object = &object;
+    m_rows.chosen = Velmaris::ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps(object.properties(), false);
+    m_rows.places.reserve(m_rows.chosen.size());
+}
+
+bool PropertyViewFiller::fillSome(std::size_t rows)
+{
+    const std::size_t end = std::min(m_rows.chosen.size(), m_rows.next + rows);
+    for (; m_rows.next < end; ++m_rows.next) {
+        const PropertyContainer &container = m_rows.chosen[m_rows.next];
         CCAPIBaseCommon::BaseProperty *property = container->getProperty();
         if (!property)
             continue;
-        const QModelIndex category = m_model.categoryIndex(&m_plan->controller, container);
-        QStandardItem *categoryItem = m_model.itemFromIndex(category);
+        const QModelIndex category = m_model->categoryIndex(&m_plan->controller, container);
+        QStandardItem *categoryItem = m_model->itemFromIndex(category);
         categoryItem->appendRow({new QStandardItem, new QStandardItem});
         const int row = categoryItem->rowCount() - 1;
-        m_rows[property->getLabelKey()->getStringKey()] = {category.row(), row};
-        fillRow(object, container, m_model.index(row, labelColumn, category), m_model.index(row, valueColumn, category));
+        m_rows.places[property->getLabelKey()->getStringKey()] = {category.row(), row};
+        if (property->getUnit() == s_priceUnit)
+            m_rows.prices.push_back({m_rows.next, category.row(), row});
+        fillRow(*m_rows.object, container, m_model->index(row, labelColumn, category),
+                m_model->index(row, valueColumn, category));
     }
+    return m_rows.next == m_rows.chosen.size();
 }
 
 bool PropertyViewFiller::refresh(const PlanObject &object, const std::string &key)
@@ -64,35 +100,42 @@ bool PropertyViewFiller::refresh(const PlanObject &object, const std::string &ke
     return true;
 }
 
-void PropertyViewFiller::refreshPrices(const PlanObject &object)
+void PropertyViewFiller::refreshPrices(std::size_t first, std::size_t count)
 {
-    for (const PropertyContainer &container : object.properties()) {
-        const CCAPIBaseCommon::BaseProperty *property = container->getProperty();
-        if (property && property->getUnit() == s_priceUnit)
-            refresh(object, property->getLabelKey()->getStringKey());
+    const std::size_t end = std::min(m_rows.prices.size(), first + count);
+    for (std::size_t i = first; i < end; ++i) {
+        const PriceRow &price = m_rows.prices[i];
+        fillValue(*m_rows.object, m_rows.chosen[price.chosen],
+                  m_model->index(price.row, valueColumn, m_model->index(price.categoryRow, 0)));
     }
 }
 
 QModelIndex PropertyViewFiller::valueCell(const std::string &key) const
 {
-    const auto found = m_rows.find(key);
-    if (found == m_rows.end())
+    const auto found = m_rows.places.find(key);
+    if (found == m_rows.places.end())
         return {};
-    const QModelIndex cell = m_model.index(found->second.second, valueColumn, m_model.index(found->second.first, 0));
-    return cell.isValid() && m_model.getPropertyKeyAtIndex(cell) == key ? cell : QModelIndex();
+    const QModelIndex cell = m_model->index(found->second.second, valueColumn, m_model->index(found->second.first, 0));
+    return cell.isValid() && m_model->getPropertyKeyAtIndex(cell) == key ? cell : QModelIndex();
 }
 
 void PropertyViewFiller::fillRow(const PlanObject &object, const PropertyContainer &container,
                                  const QModelIndex &labelCell, const QModelIndex &valueCell)
 {
     CCAPIBaseCommon::BaseProperty *property = container->getProperty();
-    const std::string &key = property->getLabelKey()->getStringKey();
-    CCAPIBaseCommon::BaseProperty *reference = m_reference ? m_reference->property(object.id, key) : nullptr;
     // Labels of properties the user changed are marked, so edits stand out in long lists;
     // the model only ever sets the mark, so the host clears it first.
-    m_model.setDataQuietly(labelCell, QVariant(), Velmaris::MarkedLabelRole);
-    m_model.generateLabelQitem(&m_plan->labels, property->getLabelKey(), labelCell, property->isModified());
-    m_model.updatePropertyValueAt(&m_plan->labels, container, reference, valueCell, 0, false);
+    m_model->setDataQuietly(labelCell, QVariant(), Velmaris::MarkedLabelRole);
+    m_model->generateLabelQitem(&m_plan->labels, property->getLabelKey(), labelCell, property->isModified());
+    fillValue(object, container, valueCell);
+}
+
+void PropertyViewFiller::fillValue(const PlanObject &object, const PropertyContainer &container,
+                                   const QModelIndex &valueCell)
+{
+    const std::string &key = container->getProperty()->getLabelKey()->getStringKey();
+    CCAPIBaseCommon::BaseProperty *reference = m_reference ? m_reference->property(object.id, key) : nullptr;
+    m_model->updatePropertyValueAt(&m_plan->labels, container, reference, valueCell, 0, false);
 }
 
 } // namespace VelmarisEditor

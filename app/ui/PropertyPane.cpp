@@ -1,0 +1,201 @@
+#include "app/ui/PropertyPane.h"
+
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
+#include <QStandardItem>
+
+#include <algorithm>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace VelmarisEditor {
+
+using Velmaris::ProcPlanBaseQItemModel;
+
+namespace {
+
+// glibc keeps the small blocks of the deleted rows aside and merges them on a later large
+// allocation, wherever that happens; merging them now keeps that cost out of the next fill.
+void releaseFreedMemory()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
+} // namespace
+
+PropertyPane::PropertyPane()
+    : m_model(freshModel())
+    , m_filler(*m_model)
+{
+    m_filter.setSourceModel(m_model.get());
+    connect(&m_slices, &QTimer::timeout, this, &PropertyPane::runSlice);
+}
+
+PropertyPane::~PropertyPane()
+{
+    m_filter.setSourceModel(nullptr);
+}
+
+std::unique_ptr<ProcPlanBaseQItemModel> PropertyPane::freshModel()
+{
+    std::unique_ptr<ProcPlanBaseQItemModel> model = std::move(m_spare);
+    if (!model) {
+        model = std::make_unique<ProcPlanBaseQItemModel>();
+        connect(model.get(), &ProcPlanBaseQItemModel::sigPropGotModified, this, [this](const QModelIndex &cell) {
+            if (!m_inSlice && cell.model() == m_model.get())
+                Q_EMIT edited(cell);
+        });
+    }
+    model->setExchangeRate(m_rate);
+    model->enableReferenceComparison(m_compare);
+    return model;
+}
+
+void PropertyPane::replaceModel()
+{
+    std::unique_ptr<ProcPlanBaseQItemModel> fresh = freshModel();
+    Retired retired{std::move(m_model), m_filler.setModel(*fresh)};
+    m_model = std::move(fresh);
+    m_retired.push_back(std::move(retired));
+}
+
+void PropertyPane::setPlan(PlanDocument *plan)
+{
+    if (m_filling)
+        show(nullptr);
+    m_filler.setPlan(plan);
+}
+
+void PropertyPane::setExchangeRate(const ProcPlanBaseQItemModel::ExchangeRate &rate)
+{
+    m_rate = rate;
+    m_model->setExchangeRate(rate);
+}
+
+void PropertyPane::enableReferenceComparison(bool enabled)
+{
+    m_compare = enabled;
+    m_model->enableReferenceComparison(enabled);
+}
+
+void PropertyPane::show(const PlanObject *object)
+{
+    const QScopedValueRollback<bool> inSlice(m_inSlice, true);
+    // The view goes on showing the model left behind until it can show the new one or knows
+    // it must wait: one change of model for it to lay out rather than two.
+    replaceModel();
+    m_pricesDone = m_pricesToRefresh = 0;
+    m_filling = object != nullptr;
+    if (m_filling) {
+        m_filler.begin(*object);
+        m_filling = !m_filler.fillSome(rowsPerSlice);
+    }
+    if (m_filling) {
+        m_filter.setSourceModel(nullptr);
+        Q_EMIT fillProgress(static_cast<int>(m_filler.filledRows()), static_cast<int>(m_filler.chosenRows()));
+    } else {
+        attach();
+    }
+    scheduleSlice();
+}
+
+void PropertyPane::refreshPrices()
+{
+    // Rows filled later take the new rate.
+    m_pricesDone = 0;
+    m_pricesToRefresh = m_filler.priceRows();
+    refreshSomePrices();
+    scheduleSlice();
+}
+
+void PropertyPane::refreshSomePrices()
+{
+    {
+        const QScopedValueRollback<bool> inSlice(m_inSlice, true);
+        // Told cell by cell, the view would look each one up among all its rows.
+        const QSignalBlocker quiet(m_filter);
+        m_filler.refreshPrices(m_pricesDone, rowsPerSlice);
+    }
+    m_pricesDone = std::min(m_pricesToRefresh, m_pricesDone + rowsPerSlice);
+    Q_EMIT pricesRefreshed();
+}
+
+void PropertyPane::scheduleSlice()
+{
+    // A model left behind is emptied once the window has painted what it shows now.
+    const bool urgent = m_filling || m_pricesDone < m_pricesToRefresh;
+    m_slices.start(urgent ? 0 : emptyingPauseMilliseconds);
+}
+
+void PropertyPane::finish()
+{
+    if (!m_filling)
+        return;
+    {
+        const QScopedValueRollback<bool> inSlice(m_inSlice, true);
+        m_filler.fillSome(m_filler.chosenRows());
+    }
+    m_filling = false;
+    attach();
+}
+
+void PropertyPane::attach()
+{
+    m_filter.setSourceModel(m_model.get());
+    Q_EMIT shown();
+}
+
+void PropertyPane::runSlice()
+{
+    if (m_filling) {
+        {
+            const QScopedValueRollback<bool> inSlice(m_inSlice, true);
+            m_filling = !m_filler.fillSome(rowsPerSlice);
+        }
+        if (m_filling)
+            Q_EMIT fillProgress(static_cast<int>(m_filler.filledRows()), static_cast<int>(m_filler.chosenRows()));
+        else
+            attach();
+    } else if (m_pricesDone < m_pricesToRefresh) {
+        refreshSomePrices();
+    } else if (!emptySomeRetired()) {
+        m_slices.stop();
+        return;
+    }
+    scheduleSlice();
+}
+
+bool PropertyPane::emptySomeRetired()
+{
+    if (m_retired.empty())
+        return false;
+    Retired &retired = m_retired.front();
+    ProcPlanBaseQItemModel &model = *retired.model;
+    // From the back, so that no remaining row moves.
+    int left = static_cast<int>(rowsPerSlice);
+    while (left > 0 && model.rowCount() > 0) {
+        const int last = model.rowCount() - 1;
+        QStandardItem *category = model.item(last);
+        const int rows = category->rowCount();
+        if (rows > left) {
+            category->removeRows(rows - left, left);
+            left = 0;
+        } else {
+            model.removeRow(last);
+            left -= rows + 1;
+        }
+    }
+    if (retired.rows.forgetSome(rowsPerSlice) && model.rowCount() == 0) {
+        if (!m_spare)
+            m_spare = std::move(retired.model);
+        m_retired.erase(m_retired.begin());
+        releaseFreedMemory();
+    }
+    return true;
+}
+
+} // namespace VelmarisEditor
