@@ -1,5 +1,5 @@
 // The editor's own costs as a plan grows: filling the property view with one large object, and
-// loading, listing and closing a plan of many objects; each is timed at two sizes in the same
+// loading, listing and closing a plan of many objects; each is timed at four sizes in the same
 // binary and the summary prints the per-row and per-object ratios.
 #include "bench/BenchmarkMain.h"
 #include "bench/RatioReporter.h"
@@ -201,25 +201,32 @@ void BM_PlanLifecycle(benchmark::State &state)
 // ratio run equally long and meet the rest of the machine's load alike.
 constexpr int repetitions = 3;
 constexpr int smallRuns = 100;
-BENCHMARK(BM_EditorFill)->Arg(1000)->Iterations(smallRuns)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
-BENCHMARK(BM_EditorFill)->Arg(1000 * smallRuns)->Iterations(1)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 BENCHMARK(BM_CurrencySwitch)->Arg(1000 * smallRuns)->Iterations(1)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 BENCHMARK(BM_FilterKeystroke)->Arg(1000 * smallRuns)->Iterations(4)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 BENCHMARK(BM_ShowSmallObject)->Arg(0)->Iterations(5)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 BENCHMARK(BM_ShowSmallObject)->Arg(1000 * smallRuns)->Iterations(5)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
-BENCHMARK(BM_PlanLifecycle)->Arg(3000)->Iterations(smallRuns)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
-BENCHMARK(BM_PlanLifecycle)->Arg(3000 * smallRuns)->Iterations(1)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
+
+// The sizes of a scaling ratio, each run as many times as makes the largest size's items.
+void registerScaling(const char *name, void (*run)(benchmark::State &), int largest)
+{
+    for (const int part : RatioReporter::scalingParts)
+        benchmark::RegisterBenchmark(name, run)->Arg(largest / part)->Iterations(part)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
+}
+
+constexpr int largestFill = 1000 * smallRuns;
+constexpr int largestPlan = 3000 * smallRuns;
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    registerScaling("BM_EditorFill", BM_EditorFill, largestFill);
+    registerScaling("BM_PlanLifecycle", BM_PlanLifecycle, largestPlan);
     return runBenchmarks(argc, argv, [](const RatioReporter &reporter) {
-        const std::string small = "/iterations:" + std::to_string(smallRuns);
-        reporter.printRatio("editor/fill", "BM_EditorFill/100000/iterations:1", "BM_EditorFill/1000" + small);
+        reporter.printScalingRatio("editor/fill", "BM_EditorFill", largestFill);
         reporter.printRatio("editor/currency", "BM_CurrencySwitch/100000/iterations:1", "BM_EditorFill/100000/iterations:1");
         reporter.printRatio("editor/filter", "BM_FilterKeystroke/100000/iterations:4", "BM_EditorFill/100000/iterations:1");
         reporter.printRatio("editor/leave", "BM_ShowSmallObject/100000/iterations:5", "BM_ShowSmallObject/0/iterations:5");
-        reporter.printRatio("editor/plan", "BM_PlanLifecycle/300000/iterations:1", "BM_PlanLifecycle/3000" + small);
+        reporter.printScalingRatio("editor/plan", "BM_PlanLifecycle", largestPlan);
     });
 }

@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <map>
 #include <optional>
 #include <string>
@@ -28,15 +29,31 @@ public:
     // when none took place (a filtered run).
     std::optional<double> medianPerItem(const std::string &name) const;
 
-    // Prints "NAME: VALUE", measured over baseline, after a comment line with both medians;
-    // nothing when either was filtered out.
+    // Prints "NAME: VALUE", measured over baseline, after a comment line with both medians and
+    // their numbers of repetitions; nothing when either was filtered out.
     void printRatio(const char *name, const std::string &measured, const std::string &baseline) const;
+
+    // The sizes a scaling ratio needs, as divisors of its largest.
+    static constexpr std::array<int, 4> scalingParts{10, 5, 2, 1};
+
+    // Prints "NAME: VALUE", the cost per item between half of largest and largest over that
+    // between a tenth and a fifth of it, after a comment line with both sides; benchmark is the
+    // name before the size. Differences of two large sizes: a fixed cost of every run divided
+    // by a small size would pass for a cost per item and flatter the ratio.
+    void printScalingRatio(const char *name, const std::string &benchmark, int largest) const;
 
 private:
     struct Measured
     {
         std::vector<double> perItem;
+        double items = 1.0;
         bool heapBytes = false;
     };
+
+    // The runs of benchmark at that size, if they took place.
+    const Measured *measuredAt(const std::string &benchmark, int size) const;
+    // Processor seconds per item between the median runs of benchmark at sizes lower and upper.
+    std::optional<double> marginalPerItem(const std::string &benchmark, int lower, int upper) const;
+
     std::map<std::string, Measured> m_measured;
 };
