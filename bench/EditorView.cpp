@@ -23,7 +23,8 @@ void EditorView::fillAndShow(BenchmarkPlan &plan)
     filter.setSourceModel(nullptr);
     fillLikeEditor(model, plan);
     filter.setSourceModel(&model);
-    view.expandAll();
+    // As the editor does: expandAll would keep a persistent index per property row.
+    view.expandToDepth(0);
     view.resizeColumnToContents(0);
     QApplication::processEvents();
 }

@@ -1,13 +1,18 @@
 // A plant-sized plan on disk (300 000 objects of 10 properties, the shape the plan generator
 // makes): opening it against a bare SAX parse of the same file, saving it against a bare dump of
-// the same JSON, both by the JSON library the editor uses, and the editor's peak memory holding
-// it against the file's size.
+// the same JSON, both by the JSON library the editor uses, the editor's peak memory holding
+// it against the file's size, and how long the editor's window could not answer while it
+// worked on it and on a large object.
 #include "bench/BenchmarkMain.h"
+#include "bench/Heartbeat.h"
 #include "bench/RatioReporter.h"
 
 #include "app/document/Document.h"
 #include "app/plan/PlanFile.h"
+#include "app/ui/MainWindow.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -16,9 +21,13 @@
 #include <benchmark/benchmark.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 
 using namespace VelmarisEditor;
@@ -54,33 +63,40 @@ void appendProperty(std::string &out, int object, int p)
     out += '}';
 }
 
+// A plan whose objects 1, 2, ... hold these numbers of properties.
+void writePlan(const QString &path, const std::vector<int> &propertyCounts)
+{
+    std::ofstream file(path.toStdString(), std::ios::binary);
+    std::string out = R"({"format":"velmaris-plan","version":1,"labels":{"en":{"OBJ_T":"Type","MAT_A":"A","MAT_B":"B","MAT_C":"C"}},"objects":[)";
+    for (std::size_t o = 0; o < propertyCounts.size(); ++o) {
+        out += (o ? ",{" : "{") + std::string(R"("id":)") + std::to_string(o + 1) + R"(,"kind":"operation","type":"OBJ_T","name":"Object )"
+               + std::to_string(o) + R"(","properties":[)";
+        for (int p = 0; p < propertyCounts[o]; ++p) {
+            if (p)
+                out += ',';
+            appendProperty(out, static_cast<int>(o), p);
+        }
+        out += "]}";
+        if (out.size() > (1 << 20)) {
+            file << out;
+            out.clear();
+        }
+    }
+    file << out << "]}";
+}
+
 class PlantPlan
 {
 public:
     PlantPlan()
     {
         m_path = m_dir.filePath(QStringLiteral("plant.json"));
-        std::ofstream file(m_path.toStdString(), std::ios::binary);
-        std::string out = R"({"format":"velmaris-plan","version":1,"labels":{"en":{"OBJ_T":"Type","MAT_A":"A","MAT_B":"B","MAT_C":"C"}},"objects":[)";
-        for (int o = 0; o < s_objects; ++o) {
-            out += (o ? ",{" : "{") + std::string(R"("id":)") + std::to_string(o + 1) + R"(,"kind":"operation","type":"OBJ_T","name":"Object )"
-                   + std::to_string(o) + R"(","properties":[)";
-            for (int p = 0; p < s_properties; ++p) {
-                if (p)
-                    out += ',';
-                appendProperty(out, o, p);
-            }
-            out += "]}";
-            if (out.size() > (1 << 20)) {
-                file << out;
-                out.clear();
-            }
-        }
-        file << out << "]}";
+        writePlan(m_path, std::vector<int>(s_objects, s_properties));
     }
 
     const QString &path() const { return m_path; }
-    QString savedPath() const { return m_dir.filePath(QStringLiteral("saved.json")); }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+    QString savedPath() const { return filePath(QStringLiteral("saved.json")); }
     qint64 size() const { return QFileInfo(m_path).size(); }
 
 private:
@@ -181,6 +197,62 @@ double peakMegabytesOfEditor()
     return time.exitCode() == 0 && number ? kilobytes / 1024.0 : -1;
 }
 
+// The editor in a window, working as a user makes it work on large plans: opening and saving the
+// plant, then opening a plan with a 100 000-property object, which shows it, typing a filter,
+// switching the currency, leaving it for a 10-property object and coming back. The longest wait of a 10 ms
+// timer in each, until the window has nothing left to do.
+void printHeartbeat()
+{
+    constexpr int keystrokeMilliseconds = 100;
+    const QString large = plant().filePath(QStringLiteral("large-object.json"));
+    writePlan(large, {100000, 10});
+    MainWindow window(std::make_unique<Document>(std::make_unique<PlanDocument>()), nullptr);
+    window.show();
+    QApplication::processEvents();
+    Heartbeat heartbeat;
+    const auto settle = [&window] {
+        while (!window.propertyPane().isIdle())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QApplication::processEvents();
+    };
+    const auto open = [&window](const QString &path) {
+        PlanError error;
+        if (!window.openPlanQuietly(path, &error))
+            qFatal("%s", qPrintable(error.message()));
+    };
+    const std::pair<const char *, std::function<void()>> phases[] = {
+        {"open plant", [&] { open(plant().path()); }},
+        {"save plant", [&] { window.saveTo(plant().filePath(QStringLiteral("heartbeat.json"))); }},
+        // Its first object is the large one, which it shows.
+        {"open large object", [&] { open(large); }},
+        {"filter", [&] {
+             // As fast as a quick typist, who leaves the window a moment between keys.
+             for (const char *text : {"P", "P_", "P_1", "P_12", "P_1", "P_", "P", ""}) {
+                 window.setFilterText(QLatin1String(text));
+                 QElapsedTimer typing;
+                 typing.start();
+                 while (typing.elapsed() < keystrokeMilliseconds)
+                     QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+             }
+         }},
+        {"currency", [&] { window.setCurrency(QStringLiteral("CHF")); }},
+        {"leave it", [&] { window.selectObject(2); }},
+        {"show it again", [&] { window.selectObject(1); }},
+    };
+    double longest = 0;
+    std::string each;
+    for (const auto &[name, run] : phases) {
+        heartbeat.reset();
+        run();
+        settle();
+        const double gap = heartbeat.longestGapMilliseconds();
+        longest = std::max(longest, gap);
+        each += std::string(each.empty() ? "" : ", ") + name + " " + std::to_string(static_cast<int>(gap + 0.5)) + " ms";
+    }
+    std::printf("# editor/heartbeat = longest gap of a %d ms timer, in ms: %s\n", Heartbeat::intervalMilliseconds, each.c_str());
+    std::printf("editor/heartbeat: %.0f\n", longest);
+}
+
 constexpr int repetitions = 3;
 BENCHMARK(BM_SaxParse)->Iterations(1)->Repetitions(repetitions)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenPlan)->Iterations(1)->Repetitions(repetitions)->Unit(benchmark::kMillisecond);
@@ -198,5 +270,6 @@ int main(int argc, char **argv)
         const double file = plant().size() / (1024.0 * 1024.0);
         std::printf("# editor/memory = peak resident %.0f MiB of the editor holding the plan / file %.0f MiB\n", peak, file);
         std::printf("editor/memory: %.2f\n", peak / file);
+        printHeartbeat();
     });
 }

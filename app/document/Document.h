@@ -43,6 +43,9 @@ public:
     static std::unique_ptr<Document> open(const QString &path, PlanError *error);
 
     PlanDocument &plan() const { return *m_plan; }
+    // Hands the plan over, for a document about to be deleted: a large plan takes long enough
+    // to delete that the window would stop answering meanwhile.
+    std::unique_ptr<PlanDocument> takePlan() { return std::move(m_plan); }
     // Empty while the plan has no file.
     const QString &path() const { return m_path; }
     QUndoStack &undoStack() { return m_undo; }

@@ -238,8 +238,17 @@ void MainWindow::setFilterText(const QString &text)
     if (m_filterEdit->text() != text)
         m_filterEdit->setText(text); // comes back here with the same text
     m_pane.filterModel().setLabelFilter(text);
-    // Categories only: expanding every row would keep a persistent index per property.
-    m_view->expandToDepth(0);
+    // A category the last text hid comes back collapsed.
+    expandCategories();
+}
+
+void MainWindow::expandCategories()
+{
+    // One by one: while the view waits to lay its rows out, each is only noted, and the rows
+    // are laid out once. Not expandAll(), which keeps a persistent index per property.
+    const PropertyFilterModel &shown = filterModel();
+    for (int row = 0; row < shown.rowCount(); ++row)
+        m_view->expand(shown.index(row, 0));
 }
 
 void MainWindow::refill()
@@ -262,8 +271,7 @@ void MainWindow::arrangeShownRows()
 {
     delete m_fillProgress;
     m_fillProgress = nullptr;
-    // Categories only: expanding every row would keep a persistent index per property.
-    m_view->expandToDepth(0);
+    expandCategories();
     // Measured once per fill; an edit's refresh of one row leaves the widths alone.
     m_view->resizeColumnToContents(PropertyViewFiller::labelColumn);
     updateActions();

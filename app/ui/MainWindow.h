@@ -129,6 +129,7 @@ private:
     void showFillProgress(int filled, int total);
     // Expands and measures the rows of an object once they are all in view.
     void arrangeShownRows();
+    void expandCategories();
     void refresh(int objectId, const std::string &key);
     // Shows an undone or redone change: its object, and its row as the current one.
     void showChange(int objectId, const std::string &key);

@@ -16,9 +16,12 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
+#include <QThreadPool>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QMenuBar>
+
+#include <utility>
 
 namespace VelmarisEditor {
 
@@ -45,6 +48,18 @@ std::unique_ptr<PlanDocument> loadOrTell(const QString &path, const QString &tit
     if (!plan)
         QMessageBox::critical(parent, title, error.message());
     return plan;
+}
+
+// Deletes the document, its plan on another thread: nothing but the document refers to the plan,
+// which holds no Qt objects.
+void deleteInBackground(std::unique_ptr<Document> document)
+{
+    if (!document)
+        return;
+    auto plan = std::make_shared<std::unique_ptr<PlanDocument>>(document->takePlan());
+    // Its commands go first, on this thread, while what they refer to still exists.
+    document.reset();
+    QThreadPool::globalInstance()->start([plan] { plan->reset(); });
 }
 
 } // namespace
@@ -84,7 +99,7 @@ void MainWindow::replaceDocument(std::unique_ptr<Document> document)
     m_undoGroup.setActiveStack(&document->undoStack());
     connect(&document->undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     connect(document.get(), &Document::modifiedOnDisk, this, &MainWindow::offerReload);
-    m_document = std::move(document);
+    deleteInBackground(std::exchange(m_document, std::move(document)));
     updateTitle();
     if (plan().objects().empty())
         refill();

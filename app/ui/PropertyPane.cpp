@@ -5,27 +5,13 @@
 #include <QStandardItem>
 
 #include <algorithm>
+#include <utility>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace VelmarisEditor {
 
 using Velmaris::ProcPlanBaseQItemModel;
 
-namespace {
-
-// glibc keeps the small blocks of the deleted rows aside and merges them on a later large
-// allocation, wherever that happens; merging them now keeps that cost out of the next fill.
-void releaseFreedMemory()
-{
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
-}
-
-} // namespace
 
 PropertyPane::PropertyPane()
     : m_model(freshModel())
@@ -90,13 +76,15 @@ void PropertyPane::show(const PlanObject *object)
     replaceModel();
     m_pricesDone = m_pricesToRefresh = 0;
     m_filling = object != nullptr;
-    if (m_filling) {
+    // Choosing and ordering a large object's rows is a slice of its own.
+    m_toBegin = object && object->properties().size() > rowsPerSlice ? object : nullptr;
+    if (m_filling && !m_toBegin) {
         m_filler.begin(*object);
         m_filling = !m_filler.fillSome(rowsPerSlice);
     }
     if (m_filling) {
         m_filter.setSourceModel(nullptr);
-        Q_EMIT fillProgress(static_cast<int>(m_filler.filledRows()), static_cast<int>(m_filler.chosenRows()));
+        Q_EMIT fillProgress(0, static_cast<int>(object->properties().size()));
     } else {
         attach();
     }
@@ -137,6 +125,8 @@ void PropertyPane::finish()
         return;
     {
         const QScopedValueRollback<bool> inSlice(m_inSlice, true);
+        if (m_toBegin)
+            m_filler.begin(*std::exchange(m_toBegin, nullptr));
         m_filler.fillSome(m_filler.chosenRows());
     }
     m_filling = false;
@@ -154,7 +144,10 @@ void PropertyPane::runSlice()
     if (m_filling) {
         {
             const QScopedValueRollback<bool> inSlice(m_inSlice, true);
-            m_filling = !m_filler.fillSome(rowsPerSlice);
+            if (m_toBegin)
+                m_filler.begin(*std::exchange(m_toBegin, nullptr));
+            else
+                m_filling = !m_filler.fillSome(rowsPerSlice);
         }
         if (m_filling)
             Q_EMIT fillProgress(static_cast<int>(m_filler.filledRows()), static_cast<int>(m_filler.chosenRows()));
@@ -193,7 +186,6 @@ bool PropertyPane::emptySomeRetired()
         if (!m_spare)
             m_spare = std::move(retired.model);
         m_retired.erase(m_retired.begin());
-        releaseFreedMemory();
     }
     return true;
 }

@@ -83,6 +83,8 @@ private:
     Velmaris::ProcPlanBaseQItemModel::ExchangeRate m_rate = Velmaris::ProcPlanBaseQItemModel::s_defaultExchangeRate;
     bool m_compare = false;
     bool m_filling = false;
+    // A large object whose rows are yet to be chosen.
+    const PlanObject *m_toBegin = nullptr;
     // Set while the pane fills: what the model announces then is no edit.
     bool m_inSlice = false;
     std::size_t m_pricesDone = 0;

@@ -17,6 +17,14 @@ namespace {
 // Stored prices carry this unit and are shown in the chosen currency at its rate.
 const std::string s_priceUnit = "usd";
 
+// A view laying out a large object asks every row whether it has children, unless told.
+QStandardItem *propertyItem()
+{
+    auto *item = new QStandardItem;
+    item->setFlags(item->flags() | Qt::ItemNeverHasChildren);
+    return item;
+}
+
 } // namespace
 
 PropertyViewFiller::PropertyViewFiller(Velmaris::ProcPlanBaseQItemModel &model)
@@ -79,7 +87,7 @@ bool PropertyViewFiller::fillSome(std::size_t rows)
             continue;
         const QModelIndex category = m_model->categoryIndex(&m_plan->controller, container);
         QStandardItem *categoryItem = m_model->itemFromIndex(category);
-        categoryItem->appendRow({new QStandardItem, new QStandardItem});
+        categoryItem->appendRow({propertyItem(), propertyItem()});
         const int row = categoryItem->rowCount() - 1;
         m_rows.places[property->getLabelKey()->getStringKey()] = {category.row(), row};
         if (property->getUnit() == s_priceUnit)

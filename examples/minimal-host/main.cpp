@@ -111,7 +111,8 @@ int main(int argc, char **argv)
         valueCells[property] = model.index(row, 1, category);
         fillValue(container);
     }
-    view.expandAll();
+    // The categories: expandAll() would keep a persistent index for every property row.
+    view.expandToDepth(0);
 
     // An edit as the view's delegate writes it, then the command that stores it, on the
     // host's undo stack; each step refills the cell from the property.
