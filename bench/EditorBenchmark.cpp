@@ -12,6 +12,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -182,6 +183,26 @@ void BM_ShowSmallObject(benchmark::State &state)
     }
 }
 
+// One edit of a shown 10 MB text, as its editor hands it to the view, until the window has
+// shown it: the value changes between two texts of that size.
+void BM_EditLargeText(benchmark::State &state)
+{
+    const std::string large(10 << 20, 'x');
+    const QByteArray json = planJson({10}).replace(R"("value":"Part 8")", QByteArray::fromStdString(R"("value":")" + large + '"'));
+    auto window = std::make_unique<MainWindow>(std::make_unique<Document>(parsed(json)), nullptr);
+    window->show();
+    showObject(*window, 1);
+    const QModelIndex cell = window->filterModel().index(0, 1, window->filterModel().index(8, 0));
+    if (cell.data(Qt::EditRole).toString().size() != static_cast<int>(large.size()))
+        state.SkipWithError("no 10 MB text in the first row of the ninth category");
+    bool other = false;
+    for (auto _ : state) {
+        other = !other;
+        window->filterModel().setData(cell, QString(static_cast<int>(large.size()), other ? QLatin1Char('y') : QLatin1Char('x')));
+        QApplication::processEvents();
+    }
+}
+
 // A plan of n objects read, listed in a shown editor and closed again; per object.
 void BM_PlanLifecycle(benchmark::State &state)
 {
@@ -205,6 +226,7 @@ BENCHMARK(BM_CurrencySwitch)->Arg(1000 * smallRuns)->Iterations(1)->Unit(benchma
 BENCHMARK(BM_FilterKeystroke)->Arg(1000 * smallRuns)->Iterations(4)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 BENCHMARK(BM_ShowSmallObject)->Arg(0)->Iterations(5)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 BENCHMARK(BM_ShowSmallObject)->Arg(1000 * smallRuns)->Iterations(5)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
+BENCHMARK(BM_EditLargeText)->Iterations(2)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 
 // The sizes of a scaling ratio, each run as many times as makes the largest size's items.
 void registerScaling(const char *name, void (*run)(benchmark::State &), int largest)
@@ -228,5 +250,9 @@ int main(int argc, char **argv)
         reporter.printRatio("editor/filter", "BM_FilterKeystroke/100000/iterations:4", "BM_EditorFill/100000/iterations:1");
         reporter.printRatio("editor/leave", "BM_ShowSmallObject/100000/iterations:5", "BM_ShowSmallObject/0/iterations:5");
         reporter.printScalingRatio("editor/plan", "BM_PlanLifecycle", largestPlan);
+        if (const auto edit = reporter.medianPerItem("BM_EditLargeText/iterations:2")) {
+            std::printf("# editor/large-text = milliseconds of one edit of a shown 10 MB text (median of %d)\n", repetitions);
+            std::printf("editor/large-text: %.0f\n", *edit * 1000);
+        }
     });
 }

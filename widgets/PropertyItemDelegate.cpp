@@ -38,6 +38,37 @@ bool isCommitKey(const QKeyEvent *key)
     return isEnter(key) || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
 }
 
+// A cell shows this much of a value at most: laid out whole, for painting or measuring, a text
+// of megabytes would keep the view busy for seconds.
+constexpr int shownLineLength = 4096;
+constexpr int shownLines = 100;
+
+// The value's lines as the view shows them: each line longer than any cell is wide is cut (the
+// style elides it anyway), and lines past the tallest cell give way to one "…".
+QString shownPart(const QString &value)
+{
+    if (value.size() <= shownLineLength && value.count(QLatin1Char('\n')) < shownLines)
+        return QString(value).replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QString shown;
+    int from = 0;
+    for (int line = 0;; ++line) {
+        if (line == shownLines) {
+            shown += QChar::LineSeparator;
+            shown += QChar(0x2026);
+            break;
+        }
+        const int end = value.indexOf(QLatin1Char('\n'), from);
+        const int length = (end < 0 ? value.size() : end) - from;
+        if (line > 0)
+            shown += QChar::LineSeparator;
+        shown.append(value.constData() + from, std::min(length, shownLineLength));
+        if (end < 0)
+            break;
+        from = end + 1;
+    }
+    return shown;
+}
+
 QRect checkRect(const QStyleOptionViewItem &option)
 {
     const QWidget *widget = option.widget;
@@ -136,8 +167,7 @@ void PropertyItemDelegate::initStyleOption(QStyleOptionViewItem *option, const Q
     if (!has(index, ValueCellRole))
         return;
     // Painted from the same words a screen reader and a printed report get.
-    option->text = PropertyCellText::valueToString(index, groupingLocale(option->locale));
-    option->text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    option->text = shownPart(PropertyCellText::valueToString(index, groupingLocale(option->locale)));
     if (has(index, BooleanEditorRole)) {
         option->features |= QStyleOptionViewItem::HasCheckIndicator;
         const QVariant value = index.data(Qt::EditRole);
@@ -149,6 +179,8 @@ void PropertyItemDelegate::initStyleOption(QStyleOptionViewItem *option, const Q
 
 QString PropertyItemDelegate::cellText(const QModelIndex &index, const QLocale &locale) const
 {
+    if (has(index, ValueCellRole))
+        return PropertyCellText::valueToString(index, groupingLocale(locale)).replace(QLatin1Char('\n'), QChar::LineSeparator);
     QStyleOptionViewItem option;
     option.locale = locale;
     initStyleOption(&option, index);

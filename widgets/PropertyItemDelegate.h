@@ -43,7 +43,8 @@ public:
     /// Room for the value's text, more for wide expressions.
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     /// The cell's text as the view shows it: numbers in \p locale's format with their unit,
-    /// booleans in words; for a host that shows the cells elsewhere, a printed report say.
+    /// booleans in words; for a host that shows the cells elsewhere, a printed report say. A
+    /// text is given whole, where a cell shows up to 100 lines of up to 4 096 characters.
     QString cellText(const QModelIndex &index, const QLocale &locale = QLocale()) const;
     /// Tooltips, with the reason an attention cell needs attention.
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,

@@ -7,6 +7,17 @@
 #include <QToolTip>
 #include <QTranslator>
 
+// The delegate, telling the text it hands the style to paint and measure.
+struct PaintingDelegate : PropertyItemDelegate
+{
+    QString paintedText(const QModelIndex &index) const
+    {
+        QStyleOptionViewItem option;
+        initStyleOption(&option, index);
+        return option.text;
+    }
+};
+
 class PropertyItemDelegateTest : public QObject
 {
     Q_OBJECT
@@ -223,6 +234,36 @@ private slots:
         QHelpEvent help(QEvent::ToolTip, at, shown.view.viewport()->mapToGlobal(at));
         QCoreApplication::sendEvent(shown.view.viewport(), &help);
         QTRY_COMPARE(QToolTip::text(), tooltip);
+    }
+
+    // A cell shows as much of a long text as any cell could: up to 100 lines of up to 4 096
+    // characters, then "…". A report gets the text whole.
+    void long_texts_shown_in_part_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("painted");
+        const QString sep(QChar::LineSeparator);
+        const QString line(40, QLatin1Char('x'));
+        QStringList lines;
+        for (int i = 0; i < 150; ++i)
+            lines << line;
+        QTest::newRow("short lines") << QStringLiteral("a\nb") << QStringLiteral("a") + sep + QStringLiteral("b");
+        QTest::newRow("a long line") << QString(10000, QLatin1Char('y')) << QString(4096, QLatin1Char('y'));
+        QTest::newRow("a long line among short ones")
+            << QStringLiteral("a\n") + QString(5000, QLatin1Char('y')) + QStringLiteral("\nb")
+            << QStringLiteral("a") + sep + QString(4096, QLatin1Char('y')) + sep + QStringLiteral("b");
+        QTest::newRow("many lines") << lines.join(QLatin1Char('\n')) << lines.mid(0, 100).join(sep) + sep + QChar(0x2026);
+        QTest::newRow("many short lines") << QString(120, QLatin1Char('\n')) << QString(100, QChar::LineSeparator) + QChar(0x2026);
+        QTest::newRow("a hundred lines") << lines.mid(0, 100).join(QLatin1Char('\n')) << lines.mid(0, 100).join(sep);
+    }
+    void long_texts_shown_in_part()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, painted);
+        ShownView shown({{Qt::EditRole, text}, {MultiLineTextRole, true}});
+        PaintingDelegate delegate;
+        QCOMPARE(delegate.paintedText(shown.cell), painted);
+        QCOMPARE(delegate.cellText(shown.cell), QString(text).replace(QLatin1Char('\n'), QChar::LineSeparator));
     }
 
     void current_cell_stays_on_values()
