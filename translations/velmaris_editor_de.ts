@@ -33,6 +33,10 @@
         <translation>Eigenschaften nach Bezeichnung filtern</translation>
     </message>
     <message>
+        <source>Showing properties: %p%</source>
+        <translation>Eigenschaften werden angezeigt: %p%</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>Verlauf</translation>
     </message>
