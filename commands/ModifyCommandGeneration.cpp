@@ -1,5 +1,6 @@
 #include <velmaris/model/ProcPlanBaseQItemModel.h>
 
+#include <velmaris/commands/PropertyEdit.h>
 #include <velmaris/commands/SetPropertyCommandDescription.h>
 #include <velmaris/model/EnumerationLabel.h>
 #include <velmaris/number/PropertyNumberConcept.h>
@@ -52,60 +53,87 @@ std::shared_ptr<CommandBase> makeStringValueCommand(const std::shared_ptr<Proces
     return describedCommand<SetPropertyStringValueCmd>(layout, property, valueText, value);
 }
 
-// The first allowed value whose label is the cell's text.
-int chosenEnumIndex(const CCAPIBaseCommon::CostPropertyEnum &property,
-                    CCAPIAccess::DataBaseControl *dbControl, const std::string &cellText)
+// The key of the first allowed value whose label is the cell's text; null for none.
+const std::string *chosenEnumKey(const CCAPIBaseCommon::CostPropertyEnum &property,
+                                 CCAPIAccess::DataBaseControl *dbControl, const std::string &cellText)
 {
     const CCAPIBaseCommon::TranslatorWithRules translator(dbControl);
-    const int count = static_cast<int>(property.getAllowedValues().size());
-    for (int i = 0; i < count; ++i) {
-        if (enumerationLabel(property, translator, i) == cellText)
-            return i;
+    const std::vector<std::string> &allowed = property.getAllowedValues();
+    for (std::size_t i = 0; i < allowed.size(); ++i) {
+        if (enumerationLabel(property, translator, static_cast<int>(i)) == cellText)
+            return &allowed[i];
     }
-    return -1;
+    return nullptr;
 }
 
 } // namespace
+
+PropertyEdit ProcPlanBaseQItemModel::takeEdit(const QModelIndex &index, const std::string &key)
+{
+    PropertyEdit edit;
+    edit.value = data(index, Qt::EditRole);
+    edit.cellText = data(index, Qt::DisplayRole).toString().toStdString();
+    if (key != s_commentKey) {
+        std::replace(edit.cellText.begin(), edit.cellText.end(), '\n', ' ');
+        setData(index, QVariant(QString::fromStdString(edit.cellText)), Qt::DisplayRole);
+    }
+    edit.flattened = data(index, Qt::EditRole);
+    return edit;
+}
+
+std::shared_ptr<DesignCommandFactory> ProcPlanBaseQItemModel::designCommandFactory() const
+{
+    return m_designDefinitionControl ? m_designDefinitionControl->getCommandFactory() : nullptr;
+}
 
 std::shared_ptr<CommandBase> ProcPlanBaseQItemModel::generatePropertyModifyCommand(
     CCAPIAccess::ProcessLayoutController *controller, std::shared_ptr<Object> object,
     std::shared_ptr<ProcessLayout> layout, CCAPIBaseCommon::BaseProperty *property, QModelIndex index)
 {
-    const std::string &key = property->getLabelKey()->getStringKey();
-    const QVariant newValue = data(index, Qt::EditRole);
-    std::string cellText = data(index, Qt::DisplayRole).toString().toStdString();
-    if (key != s_commentKey) {
-        std::replace(cellText.begin(), cellText.end(), '\n', ' ');
-        setData(index, QVariant(QString::fromStdString(cellText)), Qt::DisplayRole);
+    PropertyEdit edit = takeEdit(index, property->getLabelKey()->getStringKey());
+    const std::shared_ptr<DesignCommandFactory> factory = designCommandFactory();
+    if (property->getPropertyType() == CCAPIBaseCommon::EnumPropertyType) {
+        if (const auto *choice = dynamic_cast<const CCAPIBaseCommon::CostPropertyEnum *>(property))
+            edit.choice = chosenEnumKey(*choice, controller->getDatabaseControl(), edit.cellText);
     }
+    return commandForEdit(edit, std::move(object), layout, property, factory.get());
+}
 
-    const std::shared_ptr<DesignCommandFactory> factory =
-        m_designDefinitionControl ? m_designDefinitionControl->getCommandFactory() : nullptr;
-
+std::shared_ptr<CommandBase> ProcPlanBaseQItemModel::commandForEdit(const PropertyEdit &edit,
+                                                                    std::shared_ptr<Object> object,
+                                                                    const std::shared_ptr<ProcessLayout> &layout,
+                                                                    CCAPIBaseCommon::BaseProperty *property,
+                                                                    DesignCommandFactory *factory)
+{
     if (const auto number = tryCreatePropertyNumber(property, m_exchangeRate.currency, m_exchangeRate.rate, false))
-        return number->createPropertyChangedCommand(newValue, std::move(object), std::move(layout));
+        return number->createPropertyChangedCommand(edit.value, std::move(object), layout);
 
+    const std::string &key = property->getLabelKey()->getStringKey();
     switch (property->getPropertyType()) {
     case CCAPIBaseCommon::StringPropertyType: {
-        std::string text = data(index, Qt::EditRole).toString().toStdString();
+        std::string text = edit.flattened.toString().toStdString();
         if (factory && key == CCAPIProcessLayout::BaseFeature::s_nameProperty)
             return factory->createRenameCommand({property}, {text});
         replaceStringInPlace(text, "<", "[");
         replaceStringInPlace(text, ">", "]");
-        return makeStringValueCommand(layout, property, text, cellText);
+        return makeStringValueCommand(layout, property, text, edit.cellText);
     }
     case CCAPIBaseCommon::BooleanPropertyType: {
-        const bool value = data(index, Qt::EditRole).toBool();
+        const bool value = edit.flattened.toBool();
         if (factory && key == CCAPIProcessLayout::BaseBaseAssembly::s_airCushionUsedProperty)
             return factory->createAirCushionUsedCommand(property, value);
-        return makeBooleanValueCommand(layout, property, value, cellText);
+        return makeBooleanValueCommand(layout, property, value, edit.cellText);
     }
     case CCAPIBaseCommon::EnumPropertyType: {
+        // By key: each property stores its own index of the chosen value.
         const auto *choice = dynamic_cast<const CCAPIBaseCommon::CostPropertyEnum *>(property);
-        const int chosen = choice ? chosenEnumIndex(*choice, controller->getDatabaseControl(), cellText) : -1;
-        if (chosen < 0)
+        if (!choice || !edit.choice)
             return {};
-        return makeEnumValueCommand(layout, property, chosen, cellText);
+        const std::vector<std::string> &allowed = choice->getAllowedValues();
+        const auto chosen = std::find(allowed.begin(), allowed.end(), *edit.choice);
+        if (chosen == allowed.end())
+            return {};
+        return makeEnumValueCommand(layout, property, static_cast<int>(chosen - allowed.begin()), edit.cellText);
     }
     default:
         return {};

@@ -55,6 +55,18 @@ int truncatedToInt(double value)
     return static_cast<int>(value);
 }
 
+// The number an editor value stands for: whole for whole kinds.
+double enteredNumber(const QVariant &newValue, bool integral)
+{
+    return integral ? newValue.toInt() : newValue.toDouble();
+}
+
+// How a command's description names an entered number.
+QString enteredText(double entered, const std::string &unit)
+{
+    return VLFormatter::toString(entered, QString::fromStdString(unit), true);
+}
+
 // Where each kind of property keeps its number, bounds and unit.
 struct DoubleSource
 {
@@ -142,20 +154,16 @@ struct Number
     {
         if (!display.canStore())
             return {};
-        double entered = 0.0;
+        const double entered = enteredNumber(newValue, Source::integral);
         std::shared_ptr<CommandBase> command;
         if constexpr (Source::integral) {
-            const int whole = newValue.toInt();
-            entered = whole;
             command = std::make_shared<SetPropertyIntegerValueCmd>(
                 layout, property, truncatedToInt(display.stored(entered)), false);
         } else {
-            entered = newValue.toDouble();
             command = std::make_shared<SetPropertyDoubleValueCmd>(layout, property,
                                                                   display.stored(entered), false);
         }
-        const QString valueText = VLFormatter::toString(entered, QString::fromStdString(unit()), true);
-        setPropertyCommandDescription(*command, layout, property, valueText.toStdString());
+        setPropertyCommandDescription(*command, layout, property, enteredText(entered, unit()).toStdString());
         return command;
     }
 };
@@ -212,6 +220,12 @@ chooseNumber(BaseProperty *property, double factor, const std::string &currency,
 }
 
 } // namespace
+
+QString PropertyNumberConcept::enteredValueText(const QVariant &newValue) const
+{
+    const bool integral = m_model->editorVariant().userType() == QMetaType::Int;
+    return enteredText(enteredNumber(newValue, integral), m_model->unit());
+}
 
 boost::optional<PropertyNumberConcept> tryCreatePropertyNumber(BaseProperty *property,
                                                                 const std::string &currency,

@@ -83,6 +83,9 @@ public:
     std::shared_ptr<CommandBase> createPropertyChangedCommand(const QVariant &newValue,
                                                               std::shared_ptr<Object> object,
                                                               std::shared_ptr<ProcessLayout> layout) const;
+    /// @p newValue as the description of createPropertyChangedCommand()'s command names it:
+    /// the number as entered, with the unit as shown ("200 CHF").
+    QString enteredValueText(const QVariant &newValue) const;
 
     /// Spin-box settings: bounds, decimals and the unit as suffix.
     VLDoubleSpinBoxData calculateSpinBoxData() const;
