@@ -22,33 +22,35 @@ namespace {
 // Comments keep their line breaks; every other text is stored on one line.
 const std::string s_commentKey = "PRJ_Comment";
 
+// Described with valueText, unless that is null.
 template <typename Command, typename... Value>
 std::shared_ptr<CommandBase> describedCommand(const std::shared_ptr<ProcessLayout> &layout,
                                               CCAPIBaseCommon::BaseProperty *property,
-                                              const std::string &valueText, Value &&...value)
+                                              const std::string *valueText, Value &&...value)
 {
     std::shared_ptr<CommandBase> command(new Command(layout, property, std::forward<Value>(value)...));
-    setPropertyCommandDescription(*command, layout, property, valueText);
+    if (valueText)
+        setPropertyCommandDescription(*command, layout, property, *valueText);
     return command;
 }
 
 std::shared_ptr<CommandBase> makeBooleanValueCommand(const std::shared_ptr<ProcessLayout> &layout,
                                                      CCAPIBaseCommon::BaseProperty *property, bool value,
-                                                     const std::string &valueText)
+                                                     const std::string *valueText)
 {
     return describedCommand<SetPropertyBooleanValueCmd>(layout, property, valueText, value);
 }
 
 std::shared_ptr<CommandBase> makeEnumValueCommand(const std::shared_ptr<ProcessLayout> &layout,
                                                   CCAPIBaseCommon::BaseProperty *property, int index,
-                                                  const std::string &valueText)
+                                                  const std::string *valueText)
 {
     return describedCommand<SetPropertyEnumValueCmd>(layout, property, valueText, index, false);
 }
 
 std::shared_ptr<CommandBase> makeStringValueCommand(const std::shared_ptr<ProcessLayout> &layout,
                                                     CCAPIBaseCommon::BaseProperty *property,
-                                                    const std::string &value, const std::string &valueText)
+                                                    const std::string &value, const std::string *valueText)
 {
     return describedCommand<SetPropertyStringValueCmd>(layout, property, valueText, value);
 }
@@ -105,10 +107,13 @@ std::shared_ptr<CommandBase> ProcPlanBaseQItemModel::commandForEdit(const Proper
                                                                     CCAPIBaseCommon::BaseProperty *property,
                                                                     DesignCommandFactory *factory)
 {
-    if (const auto number = tryCreatePropertyNumber(property, m_exchangeRate.currency, m_exchangeRate.rate, false))
-        return number->createPropertyChangedCommand(edit.value, std::move(object), layout);
+    if (const auto number = tryCreatePropertyNumber(property, m_exchangeRate.currency, m_exchangeRate.rate, false)) {
+        return edit.describeEach ? number->createPropertyChangedCommand(edit.value, std::move(object), layout)
+                                 : number->createUndescribedChangeCommand(edit.value, layout);
+    }
 
     const std::string &key = property->getLabelKey()->getStringKey();
+    const std::string *valueText = edit.describeEach ? &edit.cellText : nullptr;
     switch (property->getPropertyType()) {
     case CCAPIBaseCommon::StringPropertyType: {
         std::string text = edit.flattened.toString().toStdString();
@@ -116,13 +121,13 @@ std::shared_ptr<CommandBase> ProcPlanBaseQItemModel::commandForEdit(const Proper
             return factory->createRenameCommand({property}, {text});
         replaceStringInPlace(text, "<", "[");
         replaceStringInPlace(text, ">", "]");
-        return makeStringValueCommand(layout, property, text, edit.cellText);
+        return makeStringValueCommand(layout, property, text, valueText);
     }
     case CCAPIBaseCommon::BooleanPropertyType: {
         const bool value = edit.flattened.toBool();
         if (factory && key == CCAPIProcessLayout::BaseBaseAssembly::s_airCushionUsedProperty)
             return factory->createAirCushionUsedCommand(property, value);
-        return makeBooleanValueCommand(layout, property, value, edit.cellText);
+        return makeBooleanValueCommand(layout, property, value, valueText);
     }
     case CCAPIBaseCommon::EnumPropertyType: {
         // By key: each property stores its own index of the chosen value.
@@ -133,7 +138,7 @@ std::shared_ptr<CommandBase> ProcPlanBaseQItemModel::commandForEdit(const Proper
         const auto chosen = std::find(allowed.begin(), allowed.end(), *edit.choice);
         if (chosen == allowed.end())
             return {};
-        return makeEnumValueCommand(layout, property, static_cast<int>(chosen - allowed.begin()), edit.cellText);
+        return makeEnumValueCommand(layout, property, static_cast<int>(chosen - allowed.begin()), valueText);
     }
     default:
         return {};

@@ -14,6 +14,9 @@ struct PropertyEdit
     QVariant flattened; // the same after the cell's text was flattened: what texts and booleans store
     std::string cellText; // the shown text, flattened unless a comment: what the descriptions name
     const std::string *choice = nullptr; // enumerations: the chosen value's key; null for none
+    // Off where one command describes the commands of many objects: each description would
+    // cost more than its command.
+    bool describeEach = true;
 };
 
 } // namespace Velmaris

@@ -55,6 +55,7 @@ std::shared_ptr<CommandBase> ProcPlanBaseQItemModel::generateSharedPropertyModif
     if (data(index, MixedValueRole).toBool() && shown.userType() == QMetaType::QString && shown.toString().isEmpty())
         return {};
     PropertyEdit edit = takeEdit(index, property.key);
+    edit.describeEach = property.members.size() == 1;
     if (!property.allowedValues.empty()) {
         // The cell offers the shared keys, by their labels.
         const int chosen = data(index, EnumLabelsRole).toStringList().indexOf(QString::fromStdString(edit.cellText));

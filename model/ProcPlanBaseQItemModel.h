@@ -207,10 +207,10 @@ public:
 
     /// One command that stores the edited shared cell in every object's property, for the
     /// host to execute: each object's own command, as generatePropertyModifyCommand() makes
-    /// it, made from the edited value (an enumeration's by its key, at each object's own
-    /// index), executed in the objects' order and undone in reverse, described "Change
-    /// <property> of <count> objects to <value>". A single object's command is returned as
-    /// it is. None when the cell still shows several values, or when any object's command
+    /// it but without a description of its own, made from the edited value (an
+    /// enumeration's by its key, at each object's own index), executed in the objects' order
+    /// and undone in reverse, described "Change <property> of <count> objects to <value>". A
+    /// single object's command is returned as it is, described. None when the cell still shows several values, or when any object's command
     /// cannot be made. Writes the cell's display text back as the single form does.
     std::shared_ptr<CommandBase> generateSharedPropertyModifyCommand(std::shared_ptr<ProcessLayout> layout,
                                                                      const SharedProperty &property,

@@ -145,7 +145,8 @@ void ProcPlanBaseQItemModel::writeValueCell(CellChangeBatch &writes, CCAPIAccess
         write(QStringLiteral(""), Qt::EditRole);
     write(valueStateFlags(*property, comparisonProperty, attention, m_referenceComparison && !equalToReference),
           StateFlagsRole);
-    write(readOnlyCell(*property, forceEditable, forceReadOnly), ReadOnlyRole);
+    write(readOnlyCell(dynamic_cast<const CCAPIBaseCommon::CostProperty *>(property), forceEditable, forceReadOnly),
+          ReadOnlyRole);
     write(true, ValueCellRole);
 }
 

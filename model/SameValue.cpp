@@ -4,15 +4,12 @@
 
 #include <velmaris/host/property/ScalarProperties.h>
 
-#include <string>
-
 namespace Velmaris {
 
 namespace {
 
 using CCAPIBaseCommon::BaseProperty;
 
-// Null for an index outside the allowed values.
 const std::string *chosenKey(const BaseProperty &property)
 {
     const auto *choice = dynamic_cast<const CCAPIBaseCommon::CostPropertyEnum *>(&property);
@@ -21,23 +18,39 @@ const std::string *chosenKey(const BaseProperty &property)
     return &choice->getAllowedValues()[static_cast<std::size_t>(choice->getIndexValue())];
 }
 
+const std::string *textOf(const BaseProperty &property)
+{
+    const auto *text = dynamic_cast<const CCAPIBaseCommon::CostPropertyString *>(&property);
+    return text ? &text->getValue() : nullptr;
+}
+
 } // namespace
 
-bool sameValue(const BaseProperty &a, const BaseProperty &b)
+SameValue::SameValue(const BaseProperty &property)
+    : m_typeCode(property.getPropertyType())
+    , m_noValue(property.hasNoValue())
 {
-    if (a.hasNoValue() || b.hasNoValue())
-        return a.hasNoValue() == b.hasNoValue();
-    if (a.getPropertyType() == CCAPIBaseCommon::EnumPropertyType) {
-        const std::string *x = chosenKey(a);
-        const std::string *y = chosenKey(b);
-        return x && y ? *x == *y : x == y;
+    if (m_typeCode == CCAPIBaseCommon::EnumPropertyType)
+        m_key = chosenKey(property);
+    else if (m_typeCode == CCAPIBaseCommon::StringPropertyType)
+        m_text = textOf(property);
+    if (!m_text)
+        m_value = property.value();
+}
+
+bool SameValue::in(const BaseProperty &other) const
+{
+    if (m_noValue || other.hasNoValue())
+        return m_noValue == other.hasNoValue();
+    if (m_typeCode == CCAPIBaseCommon::EnumPropertyType) {
+        const std::string *key = chosenKey(other);
+        return m_key && key ? *m_key == *key : m_key == key;
     }
-    // Texts compared in place: value() would copy them.
-    const auto *x = dynamic_cast<const CCAPIBaseCommon::CostPropertyString *>(&a);
-    const auto *y = dynamic_cast<const CCAPIBaseCommon::CostPropertyString *>(&b);
-    if (x && y)
-        return x->getValue() == y->getValue();
-    return a.value() == b.value();
+    if (m_text) {
+        if (const std::string *text = textOf(other))
+            return *m_text == *text;
+    }
+    return m_value == other.value();
 }
 
 } // namespace Velmaris

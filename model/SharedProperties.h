@@ -46,7 +46,8 @@ struct SharedProperty
 ///
 /// A key is shared when every object shows a property of it of the same kind: the same type
 /// code and, for multi-valued numbers, the same value type. An object that shows a key twice
-/// takes part with the first of them that is of that kind. Beyond that:
+/// takes part with the first of them, in the order of its containers, that is of that kind.
+/// Beyond that:
 /// - numbers are shared only with one unit, as a value without its unit would be ambiguous;
 ///   their allowed ranges must overlap, and the view offers the overlap;
 /// - enumerations are shared when at least one value key is allowed in every object; the

@@ -1,9 +1,11 @@
 #include <velmaris/model/ProcPlanBaseQItemModel.h>
 #include <velmaris/model/ProcPlanBaseQItemModel_p.h>
 
+#include <velmaris/model/CachedCast.h>
 #include <velmaris/model/CellChangeBatch.h>
 #include <velmaris/model/SameValue.h>
 #include <velmaris/model/SharedProperties.h>
+#include <velmaris/model/StoredNumber.h>
 #include <velmaris/model/ValueCellMarks.h>
 #include <velmaris/number/PropertyNumberConcept.h>
 
@@ -28,7 +30,7 @@ bool sameReference(const BaseProperty *a, const BaseProperty *b)
 {
     if (!a || !b)
         return a == b;
-    return a->getPropertyType() == b->getPropertyType() && sameValue(*a, *b);
+    return a->getPropertyType() == b->getPropertyType() && SameValue(*a).in(*b);
 }
 
 // What the objects of a shared cell say together.
@@ -38,9 +40,11 @@ struct Together
     int flags = 0;
     bool readOnly = false;
     bool allMultiLine = true;
-    // Numbers: the overlap of the ranges, as shown.
+    // Numbers: the overlap of the ranges, as stored, and the objects whose bounds make it.
     double minimum = std::numeric_limits<double>::lowest();
     double maximum = std::numeric_limits<double>::max();
+    std::size_t minimumOwner = 0;
+    std::size_t maximumOwner = 0;
     // The first object that differs from its reference, and whether the others that differ
     // have another reference value.
     std::size_t firstMismatch = 0;
@@ -71,18 +75,36 @@ void ProcPlanBaseQItemModel::updateSharedPropertyValueAt(CCAPIAccess::DataBaseCo
     // The first object's cell, then what the others change in it.
     writeValueCell(writes, dbControl, first, referenceAt(0), index, nullptr, 0, forceEditable, false);
 
+    const auto firstNumber = tryCreatePropertyNumber(first, m_exchangeRate.currency, m_exchangeRate.rate, false);
+    const int typeCode = first->getPropertyType();
+    const SameValue firstValue(*first);
+    StoredNumberReader readNumber;
+    CachedCast<CCAPIBaseCommon::CostProperty> asCost;
+    CachedCast<CCAPIBaseCommon::CostPropertyEnum> asChoice;
+    CachedCast<CCAPIBaseCommon::CostPropertyString> asText;
     Together together;
     for (std::size_t i = 0; i < property.members.size(); ++i) {
         BaseProperty &each = *propertyAt(i);
+        // All of one kind: only casts that can succeed are tried.
         bool kindAttention = false;
-        if (const auto number = tryCreatePropertyNumber(&each, m_exchangeRate.currency, m_exchangeRate.rate, false)) {
-            kindAttention = number->outOfBounds();
-            together.minimum = std::max(together.minimum, number->min());
-            together.maximum = std::min(together.maximum, number->max());
-        } else if (const auto *choice = dynamic_cast<const CCAPIBaseCommon::CostPropertyEnum *>(&each)) {
-            kindAttention = outsideAllowedValues(*choice);
-        } else if (const auto *text = dynamic_cast<const CCAPIBaseCommon::CostPropertyString *>(&each)) {
-            together.allMultiLine = together.allMultiLine && text->isMultiLine();
+        if (firstNumber) {
+            if (const auto number = readNumber(each)) {
+                kindAttention = number->minimum > number->value || number->value > number->maximum;
+                if (number->minimum > together.minimum) {
+                    together.minimum = number->minimum;
+                    together.minimumOwner = i;
+                }
+                if (number->maximum < together.maximum) {
+                    together.maximum = number->maximum;
+                    together.maximumOwner = i;
+                }
+            }
+        } else if (typeCode == CCAPIBaseCommon::EnumPropertyType) {
+            const auto *choice = asChoice(each);
+            kindAttention = choice && outsideAllowedValues(*choice);
+        } else if (typeCode == CCAPIBaseCommon::StringPropertyType) {
+            const auto *text = asText(each);
+            together.allMultiLine = together.allMultiLine && text && text->isMultiLine();
         }
         const bool mismatch = m_referenceComparison
                               && !ProcessPlanReferenceComparison::isPropertyEqual(&each, referenceAt(i), nullptr);
@@ -93,16 +115,20 @@ void ProcPlanBaseQItemModel::updateSharedPropertyValueAt(CCAPIAccess::DataBaseCo
             together.referencesDiffer = true;
         }
         together.flags |= valueStateFlags(each, nullptr, kindAttention, mismatch);
-        together.readOnly = together.readOnly || readOnlyCell(each, forceEditable, false);
-        together.mixed = together.mixed || !sameValue(*first, each);
+        together.readOnly = together.readOnly || readOnlyCell(asCost(each), forceEditable, false);
+        together.mixed = together.mixed || !firstValue.in(each);
     }
 
-    if (const auto number = tryCreatePropertyNumber(first, m_exchangeRate.currency, m_exchangeRate.rate, false)) {
-        VLDoubleSpinBoxData spinBoxData = number->calculateSpinBoxData();
-        spinBoxData.minimum = together.minimum;
-        spinBoxData.maximum = together.maximum;
+    if (firstNumber) {
+        // Shown as the objects that make the overlap show their own bounds.
+        const auto shown = [&](std::size_t i) {
+            return tryCreatePropertyNumber(propertyAt(i), m_exchangeRate.currency, m_exchangeRate.rate, false);
+        };
+        VLDoubleSpinBoxData spinBoxData = firstNumber->calculateSpinBoxData();
+        spinBoxData.minimum = shown(together.minimumOwner)->min();
+        spinBoxData.maximum = shown(together.maximumOwner)->max();
         write(d->spinBoxVariants.variantOf(spinBoxData), SpinBoxDataRole);
-    } else if (first->getPropertyType() == CCAPIBaseCommon::EnumPropertyType) {
+    } else if (typeCode == CCAPIBaseCommon::EnumPropertyType) {
         // The keys every object allows, whatever index each gives them.
         const CCAPIBaseCommon::TranslatorWithRules translator(dbControl);
         QStringList labels;
@@ -111,7 +137,7 @@ void ProcPlanBaseQItemModel::updateSharedPropertyValueAt(CCAPIAccess::DataBaseCo
             labels << QString::fromStdString(translator.getLabel(key));
         write(true, EnumEditorRole);
         write(labels, EnumLabelsRole);
-    } else if (first->getPropertyType() == CCAPIBaseCommon::StringPropertyType) {
+    } else if (typeCode == CCAPIBaseCommon::StringPropertyType) {
         write(together.allMultiLine, MultiLineTextRole);
         write(!together.allMultiLine, SingleLineTextRole);
     }

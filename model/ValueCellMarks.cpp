@@ -23,11 +23,10 @@ int valueStateFlags(const CCAPIBaseCommon::BaseProperty &property, const CCAPIBa
     return flags;
 }
 
-bool readOnlyCell(const CCAPIBaseCommon::BaseProperty &property, bool forceEditable, bool forceReadOnly)
+bool readOnlyCell(const CCAPIBaseCommon::CostProperty *cost, bool forceEditable, bool forceReadOnly)
 {
     if (forceReadOnly || forceEditable)
         return forceReadOnly;
-    const auto *cost = dynamic_cast<const CCAPIBaseCommon::CostProperty *>(&property);
     return !cost || !cost->editable();
 }
 

@@ -2,6 +2,7 @@
 
 namespace CCAPIBaseCommon {
 class BaseProperty;
+class CostProperty;
 class CostPropertyEnum;
 } // namespace CCAPIBaseCommon
 
@@ -15,8 +16,9 @@ namespace Velmaris {
 int valueStateFlags(const CCAPIBaseCommon::BaseProperty &property, const CCAPIBaseCommon::BaseProperty *comparison,
                     bool kindAttention, bool differsFromReference);
 
-// ReadOnlyRole: forceReadOnly wins over forceEditable, which wins over the property's own say.
-bool readOnlyCell(const CCAPIBaseCommon::BaseProperty &property, bool forceEditable, bool forceReadOnly);
+// ReadOnlyRole: forceReadOnly wins over forceEditable, which wins over the property's own say;
+// cost is the property as a CostProperty, null when it is none (and then not editable).
+bool readOnlyCell(const CCAPIBaseCommon::CostProperty *cost, bool forceEditable, bool forceReadOnly);
 
 // An index that names none of the allowed values, as a plan shows a value no longer offered.
 bool outsideAllowedValues(const CCAPIBaseCommon::CostPropertyEnum &choice);

@@ -36,6 +36,11 @@ public:
     {
         return m_number.createPropertyChangedCommand(newValue, std::move(object), std::move(layout));
     }
+    std::shared_ptr<CommandBase> createUndescribedChangeCommand(const QVariant &newValue,
+                                                                std::shared_ptr<ProcessLayout> layout) const override
+    {
+        return m_number.storeCommand(newValue, layout);
+    }
 
 private:
     T m_number;
@@ -148,22 +153,28 @@ struct Number
         return Source::integral ? QVariant(truncatedToInt(value())) : QVariant(value());
     }
 
-    std::shared_ptr<CommandBase> createPropertyChangedCommand(const QVariant &newValue,
-                                                              std::shared_ptr<Object>,
-                                                              std::shared_ptr<ProcessLayout> layout) const
+    std::shared_ptr<CommandBase> storeCommand(const QVariant &newValue, const std::shared_ptr<ProcessLayout> &layout) const
     {
         if (!display.canStore())
             return {};
         const double entered = enteredNumber(newValue, Source::integral);
-        std::shared_ptr<CommandBase> command;
         if constexpr (Source::integral) {
-            command = std::make_shared<SetPropertyIntegerValueCmd>(
-                layout, property, truncatedToInt(display.stored(entered)), false);
+            return std::make_shared<SetPropertyIntegerValueCmd>(layout, property,
+                                                                truncatedToInt(display.stored(entered)), false);
         } else {
-            command = std::make_shared<SetPropertyDoubleValueCmd>(layout, property,
-                                                                  display.stored(entered), false);
+            return std::make_shared<SetPropertyDoubleValueCmd>(layout, property, display.stored(entered), false);
         }
-        setPropertyCommandDescription(*command, layout, property, enteredText(entered, unit()).toStdString());
+    }
+
+    std::shared_ptr<CommandBase> createPropertyChangedCommand(const QVariant &newValue,
+                                                              std::shared_ptr<Object>,
+                                                              std::shared_ptr<ProcessLayout> layout) const
+    {
+        std::shared_ptr<CommandBase> command = storeCommand(newValue, layout);
+        if (command) {
+            const double entered = enteredNumber(newValue, Source::integral);
+            setPropertyCommandDescription(*command, layout, property, enteredText(entered, unit()).toStdString());
+        }
         return command;
     }
 };

@@ -104,6 +104,8 @@ private slots:
         QTest::newRow("overlap") << std::vector{number(5, "mm", 0, 10), number(6, "mm", 4, 20)} << 1.0 << 4.0 << 10.0;
         QTest::newRow("the last is narrowest") << std::vector{number(5, "mm", 0, 10), number(6, "mm", 1, 20), number(6, "mm", 2, 8)}
                                                << 1.0 << 2.0 << 8.0;
+        QTest::newRow("bounds of different objects") << std::vector{number(5, "mm", 5, 50), number(6, "mm", 0, 40), number(7, "mm", 1, 60)}
+                                                     << 1.0 << 5.0 << 40.0;
         QTest::newRow("prices, converted") << std::vector{number(5, "usd", 0, 100), number(6, "usd", 50, 200)} << 0.5 << 25.0 << 50.0;
     }
 
