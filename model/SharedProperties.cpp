@@ -21,8 +21,8 @@ namespace {
 
 using CCAPIBaseCommon::BaseProperty;
 
-// Prices compared as stored: converted at the rate 1.
-const std::string s_storedCurrency;
+// Whether a property is a number does not depend on the currency it would be shown in.
+const std::string s_anyCurrency;
 
 BaseProperty &propertyOf(const SharedPropertyMember &member) { return *member.container->getProperty(); }
 
@@ -114,7 +114,7 @@ std::vector<std::string> commonAllowedValues(const SharedProperty &shared)
 bool agrees(SharedProperty &shared)
 {
     BaseProperty &first = propertyOf(shared.members.front());
-    if (tryCreatePropertyNumber(&first, s_storedCurrency, 1.0, false))
+    if (tryCreatePropertyNumber(&first, s_anyCurrency, 1.0, false))
         return numbersAgree(shared);
     if (first.getPropertyType() == CCAPIBaseCommon::EnumPropertyType) {
         shared.allowedValues = commonAllowedValues(shared);

@@ -14,12 +14,6 @@ PropertyPointer edited(PropertyPointer property, const PropertyValue &value)
     return property;
 }
 
-PropertyPointer withoutValue(PropertyPointer property)
-{
-    property->setNoValue(true);
-    return property;
-}
-
 PropertyPointer lots(std::vector<double> values)
 {
     return std::make_shared<BaseMultiProperty>(key("P_Lots"), MultiLotPropertyType, BaseMultiProperty::DoubleValues,

@@ -51,3 +51,9 @@ inline PropertyPointer flag(bool value, const std::string &name = "P_Deburr")
 {
     return std::make_shared<CostPropertyBoolean>(key(name), value);
 }
+
+inline PropertyPointer withoutValue(PropertyPointer property)
+{
+    property->setNoValue(true);
+    return property;
+}
