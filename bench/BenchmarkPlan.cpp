@@ -17,6 +17,8 @@ namespace {
 constexpr int labelColumn = 0;
 constexpr int valueColumn = 1;
 
+} // namespace
+
 std::shared_ptr<BaseProperty> makeProperty(const MixEntry &entry, int position)
 {
     LabelKey key(entry.key, entry.categoryKey, position);
@@ -36,8 +38,6 @@ std::shared_ptr<BaseProperty> makeProperty(const MixEntry &entry, int position)
     }
     return std::make_shared<CostPropertyBoolean>(key, entry.flag);
 }
-
-} // namespace
 
 BenchmarkPlan::BenchmarkPlan(int n)
 {

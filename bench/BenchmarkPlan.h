@@ -17,6 +17,11 @@ namespace Velmaris {
 class ProcPlanBaseQItemModel;
 }
 
+struct MixEntry;
+
+// The host property that entry describes, shown at position.
+std::shared_ptr<CCAPIBaseCommon::BaseProperty> makeProperty(const MixEntry &entry, int position);
+
 // An object with n properties of the realistic mix (mixEntry), as host objects, with
 // their labels and a reference property each.
 struct BenchmarkPlan

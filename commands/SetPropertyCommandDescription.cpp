@@ -13,6 +13,15 @@ namespace {
 // The translation context is the name of the command base class.
 const char *const s_descriptionContext = "SetPropertyCommandBase";
 const char *const s_descriptionText = QT_TRANSLATE_NOOP("SetPropertyCommandBase", "Change %1 of %2 to %3");
+const char *const s_sharedDescriptionText =
+    QT_TRANSLATE_NOOP("SetPropertyCommandBase", "Change %1 of %2 objects to %3");
+const char *const s_sharedToAutoText =
+    QT_TRANSLATE_NOOP("SetPropertyCommandBase", "Set %1 of %2 objects to automatic");
+
+std::string labelOf(const std::shared_ptr<ProcessLayout> &layout, const CCAPIBaseCommon::BaseProperty *property)
+{
+    return layout->getTranslator()->getLabel(property);
+}
 
 } // namespace
 
@@ -29,6 +38,24 @@ void setPropertyCommandDescription(CommandBase &command, const std::shared_ptr<P
                                  .arg(ownerLabel)
                                  .arg(valueText);
     command.setDescription(text);
+}
+
+void setSharedPropertyCommandDescription(CommandBase &command, const std::shared_ptr<ProcessLayout> &layout,
+                                         CCAPIBaseCommon::BaseProperty *property, std::size_t objectCount,
+                                         const std::string &valueText)
+{
+    command.setDescription(TranslatorArg::translate(s_descriptionContext, s_sharedDescriptionText, nullptr, -1)
+                               .arg(labelOf(layout, property))
+                               .arg(std::to_string(objectCount))
+                               .arg(valueText));
+}
+
+void setSharedSetToAutoCommandDescription(CommandBase &command, const std::shared_ptr<ProcessLayout> &layout,
+                                          CCAPIBaseCommon::BaseProperty *property, std::size_t objectCount)
+{
+    command.setDescription(TranslatorArg::translate(s_descriptionContext, s_sharedToAutoText, nullptr, -1)
+                               .arg(labelOf(layout, property))
+                               .arg(std::to_string(objectCount)));
 }
 
 } // namespace Velmaris

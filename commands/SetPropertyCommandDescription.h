@@ -2,6 +2,7 @@
 
 #include <velmaris/velmaris_export.h>
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -21,5 +22,20 @@ VELMARIS_EXPORT void setPropertyCommandDescription(CommandBase &command,
                                                    const std::shared_ptr<ProcessLayout> &layout,
                                                    CCAPIBaseCommon::BaseProperty *property,
                                                    const std::string &valueText);
+
+/// Describes one command that sets a property of @p objectCount objects: "Change <property>
+/// of <count> objects to <value>", in the same context.
+VELMARIS_EXPORT void setSharedPropertyCommandDescription(CommandBase &command,
+                                                         const std::shared_ptr<ProcessLayout> &layout,
+                                                         CCAPIBaseCommon::BaseProperty *property,
+                                                         std::size_t objectCount,
+                                                         const std::string &valueText);
+
+/// Describes one command that returns a property of @p objectCount objects to its automatic
+/// value: "Set <property> of <count> objects to automatic", in the same context.
+VELMARIS_EXPORT void setSharedSetToAutoCommandDescription(CommandBase &command,
+                                                          const std::shared_ptr<ProcessLayout> &layout,
+                                                          CCAPIBaseCommon::BaseProperty *property,
+                                                          std::size_t objectCount);
 
 } // namespace Velmaris

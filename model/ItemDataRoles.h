@@ -20,6 +20,7 @@ enum ItemDataRole : int {
     BooleanEditorRole = Qt::UserRole + 52,  ///< bool: check box
     EnumEditorRole = Qt::UserRole + 53,     ///< bool: combo box over EnumLabelsRole
     WideExpressionRole = Qt::UserRole + 55, ///< bool: the value text needs a wide editor
+    MixedValueRole = Qt::UserRole + 56,     ///< bool: a cell of several objects whose values differ
     ParentObjectIdRole = 1234,              ///< int: id of the owning object, -1 for none
     TsKeyRole = 1235,                       ///< QString: category key or property string key
 };

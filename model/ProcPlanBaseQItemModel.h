@@ -25,12 +25,16 @@ class LabelKey;
 /// wrapper, property commands and a PDF viewer, all used on the GUI thread.
 namespace Velmaris {
 
+class CellChangeBatch;
 class CommandBase;
+class DesignCommandFactory;
 class DesignDefinitionControlInterface;
 class Object;
 class ProcessLayout;
 class PropertySignalContainer;
 class ProcPlanBaseQItemModelPrivate;
+struct PropertyEdit;
+struct SharedProperty;
 
 /// The properties of plan objects as a tree: category rows at the top level, property rows
 /// (inserted by the host) below them.
@@ -140,6 +144,23 @@ public:
                                QModelIndex index, CCAPIBaseCommon::BaseProperty *comparisonProperty,
                                int scaleMode, bool forceEditable, bool forceReadOnly);
 
+    /// Fills the value cell of a property that several objects share (see sharedProperties())
+    /// with the roles of a single object's cell, and ends with sigPropGotModified.
+    ///
+    /// Where the objects' values differ the cell is mixed: MixedValueRole is true, the value
+    /// is the empty string (no number, no choice; an editor opens empty), and the tooltip
+    /// says "Multiple values". Numbers offer the overlap of the objects' ranges, enumerations
+    /// the values every object allows. The cell is read-only when any object's property is
+    /// (unless @p forceEditable), and carries each state flag that any object's cell would:
+    /// changed, needs attention, differs from the reference; @p referenceProperties holds
+    /// each object's reference property in the objects' order (missing ones count as null).
+    /// The reference tooltip is that of the first object that differs from its reference,
+    /// or says that the objects' reference values differ. The cell names no one object:
+    /// ParentObjectIdRole is -1.
+    void updateSharedPropertyValueAt(CCAPIAccess::DataBaseControl *dbControl, const SharedProperty &property,
+                                     const std::vector<CCAPIBaseCommon::BaseProperty *> &referenceProperties,
+                                     QModelIndex index, bool forceEditable);
+
     /// Refreshes only the reference tooltip and the reference-mismatch bit of a filled cell,
     /// cheaper than a refill when only the reference plan changed.
     void updatePropertyReferenceComparisonAt(CCAPIAccess::ProcessLayoutController *controller,
@@ -184,6 +205,22 @@ public:
                                                                   std::shared_ptr<ProcessLayout> layout,
                                                                   CCAPIBaseCommon::BaseProperty *property);
 
+    /// One command that stores the edited shared cell in every object's property, for the
+    /// host to execute: each object's own command, as generatePropertyModifyCommand() makes
+    /// it but without a description of its own, made from the edited value (an
+    /// enumeration's by its key, at each object's own index), executed in the objects' order
+    /// and undone in reverse, described "Change <property> of <count> objects to <value>". A
+    /// single object's command is returned as it is, described. None when the cell still shows several values, or when any object's command
+    /// cannot be made. Writes the cell's display text back as the single form does.
+    std::shared_ptr<CommandBase> generateSharedPropertyModifyCommand(std::shared_ptr<ProcessLayout> layout,
+                                                                     const SharedProperty &property,
+                                                                     QModelIndex index);
+    /// One command that returns every object's property to its automatic value, made of the
+    /// commands of generateSetPropertyToAutoCommand(), described "Set <property> of <count>
+    /// objects to automatic"; a single object's command is returned as it is.
+    std::shared_ptr<CommandBase> generateSharedSetPropertyToAutoCommand(std::shared_ptr<ProcessLayout> layout,
+                                                                        const SharedProperty &property);
+
 signals:
     /// A value cell was filled, or an edit changed its edit value. Filling emits it too, so
     /// a host that turns edits into commands ignores it while it fills.
@@ -197,7 +234,16 @@ private:
                                CCAPIBaseCommon::BaseProperty *referenceProperty, QModelIndex index,
                                CCAPIBaseCommon::BaseProperty *comparisonProperty, int scaleMode,
                                bool forceEditable, bool forceReadOnly);
+    void writeValueCell(CellChangeBatch &writes, CCAPIAccess::DataBaseControl *dbControl,
+                        CCAPIBaseCommon::BaseProperty *property, CCAPIBaseCommon::BaseProperty *referenceProperty,
+                        const QModelIndex &index, CCAPIBaseCommon::BaseProperty *comparisonProperty, int scaleMode,
+                        bool forceEditable, bool forceReadOnly);
     void setSpinbBoxRole(const QModelIndex &index, int expressionWidth);
+    PropertyEdit takeEdit(const QModelIndex &index, const std::string &key);
+    std::shared_ptr<DesignCommandFactory> designCommandFactory() const;
+    std::shared_ptr<CommandBase> commandForEdit(const PropertyEdit &edit, std::shared_ptr<Object> object,
+                                                const std::shared_ptr<ProcessLayout> &layout,
+                                                CCAPIBaseCommon::BaseProperty *property, DesignCommandFactory *factory);
 
     std::shared_ptr<DesignDefinitionControlInterface> m_designDefinitionControl;
     ExchangeRate m_exchangeRate;

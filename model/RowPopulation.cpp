@@ -4,6 +4,7 @@
 #include <velmaris/model/CellChangeBatch.h>
 #include <velmaris/model/EnumerationLabel.h>
 #include <velmaris/model/ExpressionText.h>
+#include <velmaris/model/ValueCellMarks.h>
 #include <velmaris/number/PropertyNumberConcept.h>
 
 #include <velmaris/host/access/DataBaseControl.h>
@@ -76,6 +77,18 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
     CellChangeBatch *const keyWrites = std::exchange(d->keyWrites, nullptr);
     std::optional<CellChangeBatch> ownWrites;
     CellChangeBatch &writes = keyWrites ? *keyWrites : ownWrites.emplace(*this, index, d->roleLists);
+    writeValueCell(writes, dbControl, property, referenceProperty, index, comparisonProperty, scaleMode,
+                   forceEditable, forceReadOnly);
+    writes.finish();
+    emit sigPropGotModified(index);
+}
+
+void ProcPlanBaseQItemModel::writeValueCell(CellChangeBatch &writes, CCAPIAccess::DataBaseControl *dbControl,
+                                            CCAPIBaseCommon::BaseProperty *property,
+                                            CCAPIBaseCommon::BaseProperty *referenceProperty, const QModelIndex &index,
+                                            CCAPIBaseCommon::BaseProperty *comparisonProperty, int scaleMode,
+                                            bool forceEditable, bool forceReadOnly)
+{
     const auto write = [&writes](const QVariant &value, int role) { writes.write(value, role); };
 
     d->measuringFont.follow(getApplicationDefinedStyleProperty("vlFont"),
@@ -102,8 +115,7 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
     } else if (const auto *choice = ofKind<CCAPIBaseCommon::CostPropertyEnum>(property, CCAPIBaseCommon::EnumPropertyType)) {
         const CCAPIBaseCommon::TranslatorWithRules translator(dbControl);
         const int count = static_cast<int>(choice->getAllowedValues().size());
-        const int current = choice->getIndexValue();
-        attention = current < 0 || current >= count;
+        attention = outsideAllowedValues(*choice);
         QStringList labels;
         labels.reserve(count);
         for (int i = 0; i < count; ++i)
@@ -111,7 +123,7 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
         if (!attention) {
             write(true, EnumEditorRole);
             write(labels, EnumLabelsRole);
-            write(labels.at(current), Qt::DisplayRole);
+            write(labels.at(choice->getIndexValue()), Qt::DisplayRole);
         }
     } else if (const auto *text = ofKind<CCAPIBaseCommon::CostPropertyString>(property, CCAPIBaseCommon::StringPropertyType)) {
         std::string shown = text->getValue();
@@ -129,32 +141,13 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
             m_exchangeRate.rate, m_exchangeRate.currency, dbControl, property, referenceProperty);
         write(QString::fromStdString(tooltip), Qt::ToolTipRole);
     }
-
-    int flags = 0;
-    if (property->hasNoValue()) {
-        flags = AttentionFlag;
+    if (property->hasNoValue())
         write(QStringLiteral(""), Qt::EditRole);
-    }
-    const bool changed = comparisonProperty
-                             ? !ProcessPlanReferenceComparison::isPropertyEqual(property, comparisonProperty, nullptr)
-                             : property->isModified();
-    if (changed)
-        flags |= ChangedFlag;
-    if (attention || property->isRangeApplied())
-        flags |= AttentionFlag;
-    if (m_referenceComparison && !equalToReference)
-        flags |= ReferenceMismatchFlag;
-    write(flags, StateFlagsRole);
-
-    bool readOnly = forceReadOnly;
-    if (!forceReadOnly && !forceEditable) {
-        const auto *cost = dynamic_cast<const CCAPIBaseCommon::CostProperty *>(property);
-        readOnly = !cost || !cost->editable();
-    }
-    write(readOnly, ReadOnlyRole);
+    write(valueStateFlags(*property, comparisonProperty, attention, m_referenceComparison && !equalToReference),
+          StateFlagsRole);
+    write(readOnlyCell(dynamic_cast<const CCAPIBaseCommon::CostProperty *>(property), forceEditable, forceReadOnly),
+          ReadOnlyRole);
     write(true, ValueCellRole);
-    writes.finish();
-    emit sigPropGotModified(index);
 }
 
 } // namespace Velmaris

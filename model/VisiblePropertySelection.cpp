@@ -1,4 +1,5 @@
 #include <velmaris/model/ProcPlanBaseQItemModel.h>
+#include <velmaris/model/ShownProperty.h>
 
 #include <velmaris/host/objects/PropertySignalContainer.h>
 #include <velmaris/host/property/BaseProperty.h>
@@ -10,16 +11,6 @@
 namespace Velmaris {
 
 namespace {
-
-bool isSelected(const PropertySignalContainer *container, bool useLabelKeyVisibility, bool showAll)
-{
-    if (!useLabelKeyVisibility && showAll)
-        return true;
-    if (!container || !container->isValid())
-        return false;
-    const CCAPIBaseCommon::BaseProperty *property = container->getProperty();
-    return useLabelKeyVisibility ? property->getLabelKey()->isVisible() : property->isPropertyVisible();
-}
 
 // A container without a property (only show-all selects one) sorts after every other.
 std::pair<bool, int> displayOrder(const PropertySignalContainer *container)
@@ -43,7 +34,7 @@ ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps(
     order.reserve(containers.size());
     const bool showAll = s_showAllProperties;
     for (std::size_t i = 0; i < containers.size(); ++i) {
-        if (isSelected(containers[i].get(), useLabelKeyVisibility, showAll))
+        if (isShownProperty(containers[i].get(), useLabelKeyVisibility, showAll))
             order.emplace_back(displayOrder(containers[i].get()), i);
     }
     // Plans mostly keep their properties in display order; checking that costs a tenth of sorting.

@@ -36,6 +36,11 @@ public:
     {
         return m_number.createPropertyChangedCommand(newValue, std::move(object), std::move(layout));
     }
+    std::shared_ptr<CommandBase> createUndescribedChangeCommand(const QVariant &newValue,
+                                                                std::shared_ptr<ProcessLayout> layout) const override
+    {
+        return m_number.storeCommand(newValue, layout);
+    }
 
 private:
     T m_number;
@@ -53,6 +58,18 @@ int truncatedToInt(double value)
     if (value <= static_cast<double>(std::numeric_limits<int>::min()))
         return std::numeric_limits<int>::min();
     return static_cast<int>(value);
+}
+
+// The number an editor value stands for: whole for whole kinds.
+double enteredNumber(const QVariant &newValue, bool integral)
+{
+    return integral ? newValue.toInt() : newValue.toDouble();
+}
+
+// How a command's description names an entered number.
+QString enteredText(double entered, const std::string &unit)
+{
+    return VLFormatter::toString(entered, QString::fromStdString(unit), true);
 }
 
 // Where each kind of property keeps its number, bounds and unit.
@@ -136,26 +153,28 @@ struct Number
         return Source::integral ? QVariant(truncatedToInt(value())) : QVariant(value());
     }
 
+    std::shared_ptr<CommandBase> storeCommand(const QVariant &newValue, const std::shared_ptr<ProcessLayout> &layout) const
+    {
+        if (!display.canStore())
+            return {};
+        const double entered = enteredNumber(newValue, Source::integral);
+        if constexpr (Source::integral) {
+            return std::make_shared<SetPropertyIntegerValueCmd>(layout, property,
+                                                                truncatedToInt(display.stored(entered)), false);
+        } else {
+            return std::make_shared<SetPropertyDoubleValueCmd>(layout, property, display.stored(entered), false);
+        }
+    }
+
     std::shared_ptr<CommandBase> createPropertyChangedCommand(const QVariant &newValue,
                                                               std::shared_ptr<Object>,
                                                               std::shared_ptr<ProcessLayout> layout) const
     {
-        if (!display.canStore())
-            return {};
-        double entered = 0.0;
-        std::shared_ptr<CommandBase> command;
-        if constexpr (Source::integral) {
-            const int whole = newValue.toInt();
-            entered = whole;
-            command = std::make_shared<SetPropertyIntegerValueCmd>(
-                layout, property, truncatedToInt(display.stored(entered)), false);
-        } else {
-            entered = newValue.toDouble();
-            command = std::make_shared<SetPropertyDoubleValueCmd>(layout, property,
-                                                                  display.stored(entered), false);
+        std::shared_ptr<CommandBase> command = storeCommand(newValue, layout);
+        if (command) {
+            const double entered = enteredNumber(newValue, Source::integral);
+            setPropertyCommandDescription(*command, layout, property, enteredText(entered, unit()).toStdString());
         }
-        const QString valueText = VLFormatter::toString(entered, QString::fromStdString(unit()), true);
-        setPropertyCommandDescription(*command, layout, property, valueText.toStdString());
         return command;
     }
 };
@@ -212,6 +231,12 @@ chooseNumber(BaseProperty *property, double factor, const std::string &currency,
 }
 
 } // namespace
+
+QString PropertyNumberConcept::enteredValueText(const QVariant &newValue) const
+{
+    const bool integral = m_model->editorVariant().userType() == QMetaType::Int;
+    return enteredText(enteredNumber(newValue, integral), m_model->unit());
+}
 
 boost::optional<PropertyNumberConcept> tryCreatePropertyNumber(BaseProperty *property,
                                                                 const std::string &currency,

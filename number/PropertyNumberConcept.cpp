@@ -40,6 +40,13 @@ PropertyNumberConcept::createPropertyChangedCommand(const QVariant &newValue, st
     return m_model->createPropertyChangedCommand(newValue, std::move(object), std::move(layout));
 }
 
+std::shared_ptr<CommandBase>
+PropertyNumberConcept::createUndescribedChangeCommand(const QVariant &newValue,
+                                                      std::shared_ptr<ProcessLayout> layout) const
+{
+    return m_model->createUndescribedChangeCommand(newValue, std::move(layout));
+}
+
 VLDoubleSpinBoxData PropertyNumberConcept::calculateSpinBoxData() const
 {
     const QString unit = QString::fromStdString(m_model->unit());

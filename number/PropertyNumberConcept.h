@@ -60,6 +60,9 @@ public:
         virtual std::shared_ptr<CommandBase>
         createPropertyChangedCommand(const QVariant &newValue, std::shared_ptr<Object> object,
                                      std::shared_ptr<ProcessLayout> layout) const = 0;
+        /// The same command without a description.
+        virtual std::shared_ptr<CommandBase>
+        createUndescribedChangeCommand(const QVariant &newValue, std::shared_ptr<ProcessLayout> layout) const = 0;
     };
 
     /// Forwards every operation to one number type of the implementation.
@@ -83,6 +86,13 @@ public:
     std::shared_ptr<CommandBase> createPropertyChangedCommand(const QVariant &newValue,
                                                               std::shared_ptr<Object> object,
                                                               std::shared_ptr<ProcessLayout> layout) const;
+    /// The command of createPropertyChangedCommand() without its description, for a command
+    /// that is one of many described together: describing costs more than making it.
+    std::shared_ptr<CommandBase> createUndescribedChangeCommand(const QVariant &newValue,
+                                                                std::shared_ptr<ProcessLayout> layout) const;
+    /// @p newValue as the description of createPropertyChangedCommand()'s command names it:
+    /// the number as entered, with the unit as shown ("200 CHF").
+    QString enteredValueText(const QVariant &newValue) const;
 
     /// Spin-box settings: bounds, decimals and the unit as suffix.
     VLDoubleSpinBoxData calculateSpinBoxData() const;

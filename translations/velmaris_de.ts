@@ -26,6 +26,14 @@
         <source>Change %1 of %2 to %3</source>
         <translation>%1 von %2 auf %3 ändern</translation>
     </message>
+    <message>
+        <source>Change %1 of %2 objects to %3</source>
+        <translation>%1 von %2 Objekten auf %3 ändern</translation>
+    </message>
+    <message>
+        <source>Set %1 of %2 objects to automatic</source>
+        <translation>%1 von %2 Objekten auf automatisch setzen</translation>
+    </message>
 </context>
 <context>
     <name>VLItemDelegate</name>
@@ -65,6 +73,14 @@
     <message>
         <source> not editable</source>
         <translation> nicht editierbar</translation>
+    </message>
+    <message>
+        <source>Multiple values</source>
+        <translation>Mehrere Werte</translation>
+    </message>
+    <message>
+        <source>The objects&apos; reference values differ</source>
+        <translation>Die Referenzwerte der Objekte unterscheiden sich</translation>
     </message>
 </context>
 <context>
@@ -112,6 +128,14 @@
     <message>
         <source>automatic</source>
         <translation>automatisch</translation>
+    </message>
+    <message>
+        <source>In some of the objects</source>
+        <translation>Bei einigen der Objekte</translation>
+    </message>
+    <message>
+        <source>multiple values</source>
+        <translation>mehrere Werte</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,7 @@ QAccessible::State AccessibleCell::state() const
     if (has(m_index, BooleanEditorRole)) {
         state.checkable = true;
         state.checked = m_index.data(Qt::EditRole).toBool();
+        state.checkStateMixed = has(m_index, MixedValueRole);
     }
     if (isCategory() && m_index.column() == 0) {
         state.expandable = true;

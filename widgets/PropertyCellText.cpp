@@ -33,6 +33,9 @@ QString PropertyCellText::attentionReason(const QModelIndex &cell, const QLocale
 {
     if (!(flagsOf(cell) & AttentionFlag))
         return {};
+    // A cell of several objects shows none of their values, so it cannot tell which is at fault.
+    if (has(cell, MixedValueRole))
+        return tr("In some of the objects");
     const QVariant value = cell.data(Qt::EditRole);
     if (!hasValue(value))
         return tr("No value");
@@ -50,6 +53,8 @@ QStringList PropertyCellText::marks(const QModelIndex &cell, const QLocale &loca
 {
     const int flags = flagsOf(cell);
     QStringList words;
+    if (has(cell, MixedValueRole))
+        words << tr("multiple values");
     if (flags & ChangedFlag)
         words << tr("changed");
     if (flags & AttentionFlag)

@@ -24,10 +24,11 @@ public:
     /// The property's label with the value as shown ("Rate: 95.00 EUR"); the label alone for no value.
     static QString labelledValue(const QModelIndex &cell, const QLocale &locale);
 
-    /// Why the cell carries the attention mark ("No value", "Outside 0 – 10"); empty without it.
+    /// Why the cell carries the attention mark ("No value", "Outside 0 – 10", "In some of the
+    /// objects" for a cell of several objects whose values differ); empty without it.
     static QString attentionReason(const QModelIndex &cell, const QLocale &locale);
 
-    /// The cell's marks in words: changed, needs attention (with the reason), differs from the
+    /// The cell's marks in words: multiple values (a cell of several objects whose values differ), changed, needs attention (with the reason), differs from the
     /// reference plan (with \p referenceCell's value when it is given, else with the cell's
     /// reference tooltip), read-only.
     static QStringList marks(const QModelIndex &cell, const QLocale &locale, const QModelIndex &referenceCell = {});

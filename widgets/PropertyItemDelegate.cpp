@@ -171,7 +171,10 @@ void PropertyItemDelegate::initStyleOption(QStyleOptionViewItem *option, const Q
     if (has(index, BooleanEditorRole)) {
         option->features |= QStyleOptionViewItem::HasCheckIndicator;
         const QVariant value = index.data(Qt::EditRole);
-        option->checkState = value.userType() == QMetaType::Bool && value.toBool() ? Qt::Checked : Qt::Unchecked;
+        if (has(index, MixedValueRole))
+            option->checkState = Qt::PartiallyChecked;
+        else
+            option->checkState = value.userType() == QMetaType::Bool && value.toBool() ? Qt::Checked : Qt::Unchecked;
     }
     if (has(index, ReadOnlyRole))
         option->palette.setColor(QPalette::Text, option->palette.color(QPalette::Disabled, QPalette::Text));

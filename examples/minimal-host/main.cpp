@@ -1,8 +1,10 @@
 // A minimal host of the library: one plan object's properties in a tree view, compared with a
-// reference plan, and an edit turned into an undoable command. Exits with 0 when the edit
-// and its undo reach the property and the view as they should.
+// reference plan, and an edit turned into an undoable command; then two objects edited at
+// once. Exits with 0 when the edits and their undo reach the properties and the views as
+// they should.
 #include <velmaris/model/ItemDataRoles.h>
 #include <velmaris/model/ProcPlanBaseQItemModel.h>
+#include <velmaris/model/SharedProperties.h>
 #include <velmaris/widgets/PropertyTreeView.h>
 
 #include <velmaris/host/access/DataBaseControl.h>
@@ -24,6 +26,7 @@
 #include <map>
 #include <memory>
 #include <utility>
+#include <vector>
 
 using namespace CCAPIBaseCommon;
 using Velmaris::ProcPlanBaseQItemModel;
@@ -133,5 +136,45 @@ int main(int argc, char **argv)
     undoStack.undo();
     const bool undone = length->getDoubleValue() == 12.5 && !mismatch(lengthCell);
     out << (edited && undone ? "edit and undo: ok" : "edit and undo: FAILED") << '\n';
-    return edited && undone ? 0 : 1;
+
+    // Two objects at once: one row for each property they share, in a view of its own. A value
+    // that differs between them shows empty, and one edit becomes one command over both.
+    const auto milling = std::make_shared<Velmaris::Object>(2);
+    CCAPIProcessLayout::TSObject millingOwner("T_Operation", "Milling");
+    auto millingLength = std::make_shared<CostPropertyDouble>(LabelKey("P_Length", "CAT_Size"), 40.0, "mm", 10.0, 200.0);
+    millingLength->setOwnerObject(&millingOwner);
+    const auto shared = Velmaris::sharedProperties(
+        {{object, properties}, {milling, {PropertySignalContainer::make(millingLength, milling)}}}, false);
+    ProcPlanBaseQItemModel sharedModel;
+    sharedModel.setColumnCount(2);
+    PropertyTreeView sharedView;
+    sharedView.setModel(&sharedModel);
+    std::vector<QModelIndex> sharedCells;
+    for (const Velmaris::SharedProperty &property : shared) {
+        const auto &first = property.members.front().container;
+        const QModelIndex category = sharedModel.categoryIndex(&controller, first);
+        sharedModel.itemFromIndex(category)->appendRow({new QStandardItem, new QStandardItem});
+        const int row = sharedModel.rowCount(category) - 1;
+        sharedModel.generateLabelQitem(&labels, first->getProperty()->getLabelKey(), sharedModel.index(row, 0, category), false);
+        sharedCells.push_back(sharedModel.index(row, 1, category));
+        sharedModel.updateSharedPropertyValueAt(&labels, property, {}, sharedCells.back(), false);
+    }
+    // Only the length is shared: the material is the first object's alone.
+    const QModelIndex bothLengths = sharedCells.front();
+    const auto isMixed = [&] { return bothLengths.data(Velmaris::MixedValueRole).toBool(); };
+    const bool mixedAtFirst = shared.size() == 1 && isMixed();
+    sharedModel.setData(bothLengths, 50.0);
+    const auto both = sharedModel.generateSharedPropertyModifyCommand(layout, shared.front(), bothLengths);
+    if (!both)
+        return 1;
+    undoStack.push(new UndoableCommand(both, [&] {
+        sharedModel.updateSharedPropertyValueAt(&labels, shared.front(), {}, bothLengths, false);
+    }));
+    out << undoStack.text(undoStack.index() - 1) << '\n';
+    const bool bothEdited = length->getDoubleValue() == 50.0 && millingLength->getDoubleValue() == 50.0 && !isMixed();
+    undoStack.undo();
+    const bool bothUndone = length->getDoubleValue() == 12.5 && millingLength->getDoubleValue() == 40.0 && isMixed();
+    const bool together = mixedAtFirst && bothEdited && bothUndone;
+    out << (together ? "several at once: ok" : "several at once: FAILED") << '\n';
+    return edited && undone && together ? 0 : 1;
 }

@@ -38,6 +38,14 @@ inline const Roles s_choice{{Qt::DisplayRole, QStringLiteral("B")}, {EnumEditorR
 inline const Roles s_text{{Qt::EditRole, QStringLiteral("x")}, {SingleLineTextRole, true}};
 inline const Roles s_lines{{Qt::EditRole, QStringLiteral("a\nb")}, {MultiLineTextRole, true}};
 inline const Roles s_flag{{Qt::EditRole, false}, {BooleanEditorRole, true}};
+// The roles of a cell of several objects whose values differ.
+inline Roles mixed(Roles roles)
+{
+    roles.insert(Qt::EditRole, QStringLiteral(""));
+    roles.insert(MixedValueRole, true);
+    return roles;
+}
+
 inline const QLocale s_english(QLocale::English, QLocale::UnitedStates);
 inline const QLocale s_german(QLocale::German, QLocale::Germany);
 

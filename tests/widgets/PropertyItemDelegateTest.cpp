@@ -3,7 +3,10 @@
 #include <velmaris/widgets/PropertyItemDelegate.h>
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QToolTip>
 #include <QTranslator>
 
@@ -47,6 +50,12 @@ private slots:
         QTest::newRow("Space toggles") << s_flag << s_english << "Space" << QVariant(true);
         QTest::newRow("read-only") << Roles{{Qt::EditRole, false}, {BooleanEditorRole, true}, {ReadOnlyRole, true}} << s_english
                                    << "Space F2" << none;
+        QTest::newRow("untouched multiple numbers") << mixed(number(5.0, 0, 100, 2)) << s_english << "F2 Return" << none;
+        QTest::newRow("untouched multiple choices") << mixed(s_choice) << s_english << "F2 Return" << none;
+        QTest::newRow("untouched multiple texts") << mixed(s_text) << s_english << "F2 Tab" << none;
+        QTest::newRow("multiple numbers, typed") << mixed(number(5.0, 0, 100, 2)) << s_english << "'7 Return" << QVariant(7.0);
+        QTest::newRow("multiple choices, chosen") << mixed(s_choice) << s_english << "F2 Down Return" << QVariant("A");
+        QTest::newRow("multiple flags, toggled") << mixed(s_flag) << s_english << "Space" << QVariant(true);
     }
 
     void keyboard_editing()
@@ -198,6 +207,48 @@ private slots:
         QVERIFY(hint->palette().color(hint->foregroundRole()) != QColor(200, 0, 0));
     }
 
+    void editor_of_multiple_values_opens_empty_data()
+    {
+        QTest::addColumn<Roles>("roles");
+        QTest::newRow("number") << mixed(number(5.0, 0, 100, 2, "kg"));
+        QTest::newRow("choice") << mixed(s_choice);
+        QTest::newRow("text") << mixed(s_text);
+        QTest::newRow("lines") << mixed(s_lines);
+    }
+
+    void editor_of_multiple_values_opens_empty()
+    {
+        QFETCH(Roles, roles);
+        ShownView shown(roles);
+        shown.press(QStringLiteral("F2"));
+        QWidget *editor = shown.editor();
+        QVERIFY(editor);
+        if (const auto *spin = qobject_cast<QDoubleSpinBox *>(editor))
+            QCOMPARE(spin->cleanText(), QString());
+        else if (const auto *combo = qobject_cast<QComboBox *>(editor))
+            QCOMPARE(combo->currentIndex(), -1);
+        else if (const auto *lines = qobject_cast<QPlainTextEdit *>(editor))
+            QCOMPARE(lines->toPlainText(), QString());
+        else
+            QCOMPARE(qobject_cast<QLineEdit *>(editor)->text(), QString());
+        QCOMPARE(PropertyItemDelegate().cellText(shown.cell), QString());
+    }
+
+    void multiple_flags_partly_checked()
+    {
+        struct Exposed : PropertyItemDelegate
+        {
+            using PropertyItemDelegate::initStyleOption;
+        };
+        ShownView shown(mixed(s_flag));
+        QStyleOptionViewItem option;
+        Exposed().initStyleOption(&option, shown.cell);
+        QCOMPARE(option.checkState, Qt::PartiallyChecked);
+        shown.model.setData(shown.cell, false, MixedValueRole);
+        Exposed().initStyleOption(&option, shown.cell);
+        QCOMPARE(option.checkState, Qt::Unchecked);
+    }
+
     void cell_shows_data()
     {
         QTest::addColumn<Roles>("roles");
@@ -218,6 +269,9 @@ private slots:
         Roles compared = number(QString(), 0, 10, 0);
         compared.insert(Qt::ToolTipRole, QStringLiteral("Reference: 4"));
         QTest::newRow("with the reference") << compared << s_english << "" << "Reference: 4\nNo value";
+        Roles several = mixed(number(5, 0, 10, 0, "kg"));
+        several.insert(Qt::ToolTipRole, QStringLiteral("Multiple values"));
+        QTest::newRow("multiple values") << several << s_english << "" << "Multiple values\nIn some of the objects";
     }
 
     void cell_shows()

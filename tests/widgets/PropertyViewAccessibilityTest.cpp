@@ -101,6 +101,11 @@ private slots:
         QTest::newRow("differs from the reference")
             << with(number(4, 0, 10, 0), ReferenceMismatchFlag, false, "Reference value: 3") << s_english << "Label: 4"
             << "automatic; differs from the reference plan (Reference value: 3)";
+        QTest::newRow("multiple numbers") << with(mixed(number(5, 0, 10, 0, "kg")), ChangedFlag) << s_english << "Label"
+                                          << "multiple values; changed";
+        QTest::newRow("multiple flags") << mixed(s_flag) << s_english << "Label" << "automatic; multiple values";
+        QTest::newRow("German multiple choices") << with(mixed(s_choice), AttentionFlag) << s_german << "Label"
+                                                 << "automatisch; mehrere Werte; erfordert Aufmerksamkeit: Bei einigen der Objekte";
         QTest::newRow("German marks") << with(number(10.0, 0, 10, 1), ChangedFlag | AttentionFlag, true) << s_german
                                       << "Label: 10,0" << "geändert; erfordert Aufmerksamkeit: Auf den Bereich 0,0 – 10,0 begrenzt; schreibgeschützt";
     }
@@ -127,6 +132,7 @@ private slots:
         QCOMPARE(bool(state.readOnly), roles.value(ReadOnlyRole).toBool());
         QCOMPARE(bool(state.checkable), roles.contains(BooleanEditorRole));
         QCOMPARE(bool(state.checked), roles.value(BooleanEditorRole).toBool() && roles.value(Qt::EditRole).toBool());
+        QCOMPARE(bool(state.checkStateMixed), roles.value(BooleanEditorRole).toBool() && roles.value(MixedValueRole).toBool());
         QCOMPARE(cell->valueInterface() != nullptr, roles.contains(NumericEditorRole));
         if (cell->valueInterface())
             QCOMPARE(cell->valueInterface()->currentValue().isValid(), !roles.value(Qt::EditRole).toString().isEmpty());
