@@ -148,6 +148,20 @@
         <source>%1[*] - Velmaris process plan editor</source>
         <translation>%1[*] - Velmaris Arbeitsplan-Editor</translation>
     </message>
+    <message numerus="yes">
+        <source>%1[*] - %n objects - Velmaris process plan editor</source>
+        <translation>
+            <numerusform>%1[*] - %n Objekt - Velmaris Arbeitsplan-Editor</numerusform>
+            <numerusform>%1[*] - %n Objekte - Velmaris Arbeitsplan-Editor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n objects selected</source>
+        <translation>
+            <numerusform>%n Objekt ausgewählt</numerusform>
+            <numerusform>%n Objekte ausgewählt</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Mark the values that differ from the reference plan</source>
         <translation>Werte markieren, die vom Referenzplan abweichen</translation>

@@ -30,6 +30,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace VelmarisEditor {
@@ -40,6 +41,12 @@ namespace {
 
 // Keeps a flag set for one scope: while the view is filled, modification signals are not edits.
 using Filling = QScopedValueRollback<bool>;
+
+bool isAutomatic(const CCAPIBaseCommon::BaseProperty &property)
+{
+    const CCAPIBaseCommon::PropertyState &automatic = property.automaticState();
+    return property.value() == automatic.value && property.hasNoValue() == automatic.noValue;
+}
 
 // Narrower, the value column has no room left beside a label.
 constexpr int usablePropertyViewWidth = 320;
@@ -75,10 +82,9 @@ void MainWindow::buildUi()
     m_objects->setModel(&m_objectList);
     // Every row as high as the first, so that a long plan is laid out without measuring each.
     m_objects->setUniformItemSizes(true);
-    connect(m_objects->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
-        if (current.isValid())
-            selectObject(current.data(ObjectListModel::idRole).toInt());
-    });
+    // Ctrl and Shift with clicks or keys, and Ctrl+A, choose several objects to edit at once.
+    m_objects->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    connect(m_objects->selectionModel(), &QItemSelectionModel::selectionChanged, this, &MainWindow::followListSelection);
 
     m_view = new Velmaris::PropertyTreeView;
     m_view->setModel(&m_pane.filterModel());
@@ -111,7 +117,8 @@ void MainWindow::buildUi()
     history->setObjectName(QStringLiteral("history"));
     history->setWidget(new HistoryView(&m_undoGroup));
     addDockWidget(Qt::RightDockWidgetArea, history);
-    statusBar(); // made now, so that the window's first size allows for it
+    m_selectionCount = new QLabel;
+    statusBar()->addPermanentWidget(m_selectionCount); // made now, so that the window's first size allows for it
 }
 
 void MainWindow::buildMenus()
@@ -185,12 +192,14 @@ bool MainWindow::selectObject(int objectId)
     const int row = plan().row(objectId);
     if (row < 0)
         return false;
-    if (objectId == m_objectId)
+    if (objectId == m_objectId && m_selectedIds.empty())
         return true;
     // Set first: the list announces its new row, and that announcement finds nothing to do.
     m_objectId = objectId;
+    m_selectedIds.clear();
     m_objects->setCurrentIndex(m_objectList.index(row));
     refill();
+    showSelectionCount();
     return true;
 }
 
@@ -253,7 +262,14 @@ void MainWindow::expandCategories()
 
 void MainWindow::refill()
 {
-    m_pane.show(currentObject());
+    if (m_selectedIds.empty()) {
+        m_pane.show(currentObject());
+        return;
+    }
+    std::vector<const PlanObject *> objects;
+    for (const int id : m_selectedIds)
+        objects.push_back(plan().object(id));
+    m_pane.showShared(objects);
 }
 
 void MainWindow::showFillProgress(int filled, int total)
@@ -309,6 +325,10 @@ void MainWindow::commitEdit(const QModelIndex &cell)
 {
     if (m_filling)
         return;
+    if (m_pane.showsSeveral()) {
+        commitSharedEdit(cell);
+        return;
+    }
     const CellProperty at = propertyAt(cell);
     if (!at.property)
         return;
@@ -346,11 +366,12 @@ bool MainWindow::canSetToAutomatic() const
     const QModelIndex cell = currentValueCell();
     if (!cell.isValid() || cell.data(Velmaris::ReadOnlyRole).toBool())
         return false;
+    if (const Velmaris::SharedProperty *shared = currentSharedProperty())
+        return std::any_of(shared->members.begin(), shared->members.end(), [](const Velmaris::SharedPropertyMember &member) {
+            return !isAutomatic(*member.container->getProperty());
+        });
     const CCAPIBaseCommon::BaseProperty *property = propertyAt(cell).property;
-    if (!property)
-        return false;
-    const CCAPIBaseCommon::PropertyState &automatic = property->automaticState();
-    return property->value() != automatic.value || property->hasNoValue() != automatic.noValue;
+    return property && !isAutomatic(*property);
 }
 
 void MainWindow::updateActions()
@@ -362,6 +383,11 @@ void MainWindow::setSelectedToAutomatic()
 {
     if (!canSetToAutomatic())
         return;
+    if (const Velmaris::SharedProperty *shared = currentSharedProperty()) {
+        if (auto command = propertyModel().generateSharedSetPropertyToAutoCommand(plan().layout, *shared))
+            pushSharedUndoable(command, shared->key);
+        return;
+    }
     const CellProperty at = propertyAt(currentValueCell());
     auto command = propertyModel().generateSetPropertyToAutoCommand(at.object->object, plan().layout, at.property);
     if (!command)

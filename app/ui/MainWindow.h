@@ -15,6 +15,7 @@
 class QAction;
 class QComboBox;
 class QLineEdit;
+class QLabel;
 class QListView;
 class QProgressBar;
 class QSettings;
@@ -48,6 +49,11 @@ public:
     void useSettings(QSettings *settings);
 
     bool selectObject(int objectId);
+    // Shows the properties the objects share, to edit them all at once; one id selects that
+    // object. False, and nothing changed, for an unknown id or none.
+    bool selectObjects(std::vector<int> objectIds);
+    // The objects chosen together, in plan order; empty while one object is shown.
+    const std::vector<int> &selectedObjects() const { return m_selectedIds; }
     // The code in any case; false for an unknown one.
     bool setCurrency(const QString &code);
     void setCompareWithReference(bool compare);
@@ -134,6 +140,14 @@ private:
     // Shows an undone or redone change: its object, and its row as the current one.
     void showChange(int objectId, const std::string &key);
     void commitEdit(const QModelIndex &cell);
+    // The several objects' side: the list's selection, their shared cells and commands.
+    void followListSelection();
+    void showSelectionCount();
+    const Velmaris::SharedProperty *currentSharedProperty() const;
+    void commitSharedEdit(const QModelIndex &cell);
+    void refreshShared(const std::string &key);
+    void showSharedChange(const std::vector<int> &objectIds, const std::string &key);
+    void pushSharedUndoable(const std::shared_ptr<Velmaris::CommandBase> &command, const std::string &key);
     bool canSetToAutomatic() const;
     void setSelectedToAutomatic();
     void openFromDialog();
@@ -167,6 +181,8 @@ private:
     QUndoGroup m_undoGroup;
     QSettings *m_settings = nullptr;
     int m_objectId = -1;
+    std::vector<int> m_selectedIds;
+    bool m_selectingList = false;
     bool m_filling = false;
     bool m_busy = false;
 
@@ -180,6 +196,7 @@ private:
     QAction *m_toAutomatic = nullptr;
     RecentFiles *m_recent = nullptr;
     QProgressBar *m_fillProgress = nullptr;
+    QLabel *m_selectionCount = nullptr;
 };
 
 } // namespace VelmarisEditor

@@ -92,6 +92,7 @@ void MainWindow::replaceDocument(std::unique_ptr<Document> document)
 {
     // Commands and the view's rows belong to the plan they were made for.
     m_objectId = -1;
+    m_selectedIds.clear();
     document->plan().labels.setActiveLanguage(m_language);
     m_pane.setPlan(&document->plan());
     m_objectList.setPlan(&document->plan());
@@ -111,7 +112,11 @@ void MainWindow::updateTitle()
 {
     const QString name = planPath().isEmpty() ? tr("Untitled plan") : QFileInfo(planPath()).fileName();
     // Qt shows "[*]" as "*" while the window is marked modified, and drops it otherwise.
-    setWindowTitle(tr("%1[*] - Velmaris process plan editor").arg(name));
+    if (m_selectedIds.size() > 1)
+        setWindowTitle(tr("%1[*] - %n objects - Velmaris process plan editor", nullptr, static_cast<int>(m_selectedIds.size()))
+                           .arg(name));
+    else
+        setWindowTitle(tr("%1[*] - Velmaris process plan editor").arg(name));
     setWindowModified(m_document->isModified());
 }
 

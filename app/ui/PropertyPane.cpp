@@ -54,6 +54,8 @@ void PropertyPane::setPlan(PlanDocument *plan)
     if (m_filling)
         show(nullptr);
     m_filler.setPlan(plan);
+    m_sharedFiller.setPlan(plan);
+    m_sharedFiller.clear();
 }
 
 void PropertyPane::setExchangeRate(const ProcPlanBaseQItemModel::ExchangeRate &rate)
@@ -74,6 +76,7 @@ void PropertyPane::show(const PlanObject *object)
     // The view goes on showing the model left behind until it can show the new one or knows
     // it must wait: one change of model for it to lay out rather than two.
     replaceModel();
+    m_sharedFiller.clear();
     m_pricesDone = m_pricesToRefresh = 0;
     m_filling = object != nullptr;
     // Choosing and ordering a large object's rows is a slice of its own.
@@ -91,8 +94,27 @@ void PropertyPane::show(const PlanObject *object)
     scheduleSlice();
 }
 
+void PropertyPane::showShared(const std::vector<const PlanObject *> &objects)
+{
+    const QScopedValueRollback<bool> inSlice(m_inSlice, true);
+    replaceModel();
+    m_pricesDone = m_pricesToRefresh = 0;
+    m_filling = false;
+    m_toBegin = nullptr;
+    m_sharedFiller.fill(*m_model, objects);
+    attach();
+    scheduleSlice();
+}
+
 void PropertyPane::refreshPrices()
 {
+    if (showsSeveral()) {
+        const QScopedValueRollback<bool> inSlice(m_inSlice, true);
+        const QSignalBlocker quiet(m_filter);
+        m_sharedFiller.refreshAll(*m_model);
+        Q_EMIT pricesRefreshed();
+        return;
+    }
     // Rows filled later take the new rate.
     m_pricesDone = 0;
     m_pricesToRefresh = m_filler.priceRows();

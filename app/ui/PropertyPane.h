@@ -2,6 +2,7 @@
 
 #include "app/ui/PropertyFilterModel.h"
 #include "app/ui/PropertyViewFiller.h"
+#include "app/ui/SharedViewFiller.h"
 
 #include <velmaris/model/ProcPlanBaseQItemModel.h>
 
@@ -34,16 +35,26 @@ public:
     // The model of the object shown or being filled.
     Velmaris::ProcPlanBaseQItemModel &model() const { return *m_model; }
     PropertyViewFiller &filler() { return m_filler; }
+    // The rows of several objects shown at once; empty while one object is shown.
+    SharedViewFiller &sharedFiller() { return m_sharedFiller; }
+    const SharedViewFiller &sharedFiller() const { return m_sharedFiller; }
+    bool showsSeveral() const { return !m_sharedFiller.objectIds().empty(); }
 
     // Drops a fill of the previous plan's object.
     void setPlan(PlanDocument *plan);
-    void setReference(const PlanDocument *reference) { m_filler.setReference(reference); }
+    void setReference(const PlanDocument *reference)
+    {
+        m_filler.setReference(reference);
+        m_sharedFiller.setReference(reference);
+    }
     void setExchangeRate(const Velmaris::ProcPlanBaseQItemModel::ExchangeRate &rate);
     void enableReferenceComparison(bool enabled);
 
     // Fills the object's rows, or none for null; shown() tells when they are in view, before
     // this returns when one slice holds them.
     void show(const PlanObject *object);
+    // Fills the properties that the objects share, at once: a row each, however many objects.
+    void showShared(const std::vector<const PlanObject *> &objects);
     bool isFilling() const { return m_filling; }
     // Brings the prices shown to the exchange rate, a slice at a time; pricesRefreshed() after
     // each slice.
@@ -95,6 +106,7 @@ private:
     // Made with the settings above.
     std::unique_ptr<Velmaris::ProcPlanBaseQItemModel> m_model;
     PropertyViewFiller m_filler;
+    SharedViewFiller m_sharedFiller;
     // Models left behind, emptied a slice at a time.
     std::vector<Retired> m_retired;
 };

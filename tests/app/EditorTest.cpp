@@ -1,3 +1,4 @@
+#include "EditorCells.h"
 #include "EditorRun.h"
 #include "support/ModalBoxes.h"
 
@@ -37,33 +38,6 @@ Q_DECLARE_METATYPE(QMessageBox::StandardButton)
 namespace {
 
 const QString s_plan = QStringLiteral(VELMARIS_TEST_DATA_DIR "/good/editor-plan.json");
-
-// The view's index of a property's value cell.
-QModelIndex viewCell(MainWindow &window, const std::string &key)
-{
-    QModelIndex found;
-    Velmaris::forEachPropertyRow(window.propertyModel(), [&](const QModelIndex &row) {
-        const QModelIndex value = row.siblingAtColumn(PropertyViewFiller::valueColumn);
-        if (!found.isValid() && window.propertyModel().getPropertyKeyAtIndex(value) == key)
-            found = window.filterModel().mapFromSource(value);
-    });
-    return found;
-}
-
-// Edits a cell the way a view does: the delegate's editor, then setModelData.
-template <typename Editor, typename Set>
-void editThroughDelegate(MainWindow &window, const std::string &key, Set set)
-{
-    QTreeView *view = window.propertyView();
-    const QModelIndex cell = viewCell(window, key);
-    auto *delegate = static_cast<Velmaris::PropertyItemDelegate *>(view->itemDelegate());
-    std::unique_ptr<QWidget> editor(delegate->createEditor(view->viewport(), QStyleOptionViewItem(), cell));
-    auto *typed = qobject_cast<Editor *>(editor.get());
-    QVERIFY(typed);
-    delegate->setEditorData(typed, cell);
-    set(*typed);
-    delegate->setModelData(typed, view->model(), cell);
-}
 
 // A file of the test plan's own, which a test may change.
 QString planFileIn(const QTemporaryDir &dir)
