@@ -164,17 +164,21 @@ void PropertyPane::attach()
 void PropertyPane::runSlice()
 {
     if (m_filling) {
-        {
-            const QScopedValueRollback<bool> inSlice(m_inSlice, true);
-            if (m_toBegin)
-                m_filler.begin(*std::exchange(m_toBegin, nullptr));
-            else
-                m_filling = !m_filler.fillSome(rowsPerSlice);
-        }
-        if (m_filling)
-            Q_EMIT fillProgress(static_cast<int>(m_filler.filledRows()), static_cast<int>(m_filler.chosenRows()));
-        else
+        // Choosing the rows, filling a slice of them and showing them all are each a slice
+        // of their own: the view lays out every row when it is shown.
+        if (!m_toBegin && m_filler.filledRows() == m_filler.chosenRows()) {
+            m_filling = false;
             attach();
+        } else {
+            {
+                const QScopedValueRollback<bool> inSlice(m_inSlice, true);
+                if (m_toBegin)
+                    m_filler.begin(*std::exchange(m_toBegin, nullptr));
+                else
+                    m_filler.fillSome(rowsPerSlice);
+            }
+            Q_EMIT fillProgress(static_cast<int>(m_filler.filledRows()), static_cast<int>(m_filler.chosenRows()));
+        }
     } else if (m_pricesDone < m_pricesToRefresh) {
         refreshSomePrices();
     } else if (!emptySomeRetired()) {
