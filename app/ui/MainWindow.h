@@ -142,6 +142,8 @@ private:
     void commitEdit(const QModelIndex &cell);
     // The several objects' side: the list's selection, their shared cells and commands.
     void followListSelection();
+    // Shows the shared properties of the objects of these rows, two or more, in plan order.
+    void showObjects(const std::vector<int> &rows);
     void showSelectionCount();
     const Velmaris::SharedProperty *currentSharedProperty() const;
     void commitSharedEdit(const QModelIndex &cell);

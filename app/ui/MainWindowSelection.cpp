@@ -20,32 +20,34 @@ bool MainWindow::selectObjects(std::vector<int> objectIds)
 {
     if (objectIds.empty())
         return false;
+    std::vector<int> rows;
+    rows.reserve(objectIds.size());
     for (const int id : objectIds) {
-        if (plan().row(id) < 0)
+        rows.push_back(plan().row(id));
+        if (rows.back() < 0)
             return false;
     }
-    // In plan order, each once: the shared rows follow the first object's order.
-    std::sort(objectIds.begin(), objectIds.end(), [this](int a, int b) { return plan().row(a) < plan().row(b); });
-    objectIds.erase(std::unique(objectIds.begin(), objectIds.end()), objectIds.end());
-    if (objectIds.size() == 1)
-        return selectObject(objectIds.front());
-    if (objectIds == m_selectedIds)
-        return true;
-    m_selectedIds = std::move(objectIds);
-    m_objectId = -1;
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.size() == 1)
+        return selectObject(plan().objects()[static_cast<std::size_t>(rows.front())].id);
     {
         const QScopedValueRollback<bool> selecting(m_selectingList, true);
-        QItemSelection rows;
-        for (const int id : m_selectedIds) {
-            const QModelIndex row = m_objectList.index(plan().row(id));
-            rows.select(row, row);
+        // Runs of neighbouring rows as one range each: a selection of single rows costs the
+        // list a merge per row.
+        QItemSelection selection;
+        for (std::size_t first = 0; first < rows.size();) {
+            std::size_t last = first;
+            while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1)
+                ++last;
+            selection.select(m_objectList.index(rows[first]), m_objectList.index(rows[last]));
+            first = last + 1;
         }
-        QItemSelectionModel *selection = m_objects->selectionModel();
-        selection->select(rows, QItemSelectionModel::ClearAndSelect);
-        selection->setCurrentIndex(m_objectList.index(plan().row(m_selectedIds.front())), QItemSelectionModel::NoUpdate);
+        QItemSelectionModel *list = m_objects->selectionModel();
+        list->select(selection, QItemSelectionModel::ClearAndSelect);
+        list->setCurrentIndex(m_objectList.index(rows.front()), QItemSelectionModel::NoUpdate);
     }
-    refill();
-    showSelectionCount();
+    showObjects(rows);
     return true;
 }
 
@@ -53,12 +55,32 @@ void MainWindow::followListSelection()
 {
     if (m_selectingList)
         return;
-    std::vector<int> ids;
-    for (const QModelIndex &row : m_objects->selectionModel()->selectedRows())
-        ids.push_back(row.data(ObjectListModel::idRole).toInt());
+    std::vector<int> rows;
+    for (const QItemSelectionRange &range : m_objects->selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     // A selection emptied by Ctrl+click leaves the object shown.
-    if (!ids.empty())
-        selectObjects(std::move(ids));
+    if (rows.size() == 1)
+        selectObject(plan().objects()[static_cast<std::size_t>(rows.front())].id);
+    else if (rows.size() > 1)
+        showObjects(rows);
+}
+
+void MainWindow::showObjects(const std::vector<int> &rows)
+{
+    std::vector<int> ids;
+    ids.reserve(rows.size());
+    for (const int row : rows)
+        ids.push_back(plan().objects()[static_cast<std::size_t>(row)].id);
+    if (ids == m_selectedIds)
+        return;
+    m_selectedIds = std::move(ids);
+    m_objectId = -1;
+    refill();
+    showSelectionCount();
 }
 
 void MainWindow::showSelectionCount()
