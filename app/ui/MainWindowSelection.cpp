@@ -117,7 +117,8 @@ void MainWindow::commitSharedEdit(const QModelIndex &cell)
 
 void MainWindow::refreshShared(const std::string &key)
 {
-    if (!m_pane.showsSeveral())
+    // Rows filled later show the values as they are then.
+    if (!m_pane.showsSeveral() || m_pane.isFilling())
         return;
     {
         const QScopedValueRollback<bool> filling(m_filling, true);
@@ -132,6 +133,8 @@ void MainWindow::showSharedChange(const std::vector<int> &objectIds, const std::
         refreshShared(key);
     else if (!selectObjects(objectIds))
         return;
+    if (m_pane.isFilling())
+        return; // not yet in view
     const QModelIndex cell = m_pane.sharedFiller().valueCell(propertyModel(), key);
     if (!cell.isValid())
         return;

@@ -5,6 +5,8 @@
 #include <QStandardItem>
 
 #include <algorithm>
+#include <chrono>
+#include <limits>
 #include <utility>
 
 
@@ -23,7 +25,14 @@ PropertyPane::PropertyPane()
 
 PropertyPane::~PropertyPane()
 {
+    awaitPreparing();
     m_filter.setSourceModel(nullptr);
+}
+
+void PropertyPane::awaitPreparing()
+{
+    if (m_preparing.valid())
+        m_preparing.get();
 }
 
 std::unique_ptr<ProcPlanBaseQItemModel> PropertyPane::freshModel()
@@ -51,6 +60,7 @@ void PropertyPane::replaceModel()
 
 void PropertyPane::setPlan(PlanDocument *plan)
 {
+    awaitPreparing();
     if (m_filling)
         show(nullptr);
     m_filler.setPlan(plan);
@@ -73,9 +83,11 @@ void PropertyPane::enableReferenceComparison(bool enabled)
 void PropertyPane::show(const PlanObject *object)
 {
     const QScopedValueRollback<bool> inSlice(m_inSlice, true);
+    awaitPreparing();
     // The view goes on showing the model left behind until it can show the new one or knows
     // it must wait: one change of model for it to lay out rather than two.
     replaceModel();
+    m_several = false;
     m_sharedFiller.clear();
     m_pricesDone = m_pricesToRefresh = 0;
     m_filling = object != nullptr;
@@ -97,18 +109,47 @@ void PropertyPane::show(const PlanObject *object)
 void PropertyPane::showShared(const std::vector<const PlanObject *> &objects)
 {
     const QScopedValueRollback<bool> inSlice(m_inSlice, true);
+    awaitPreparing();
     replaceModel();
+    m_several = true;
     m_pricesDone = m_pricesToRefresh = 0;
-    m_filling = false;
     m_toBegin = nullptr;
-    m_sharedFiller.fill(*m_model, objects);
-    attach();
+    std::size_t cells = 0;
+    for (const PlanObject *object : objects)
+        cells += object->properties().size();
+    m_filling = cells > sharedCellsAtOnce;
+    if (!m_filling) {
+        m_sharedFiller.fill(*m_model, objects);
+        attach();
+    } else {
+        m_filter.setSourceModel(nullptr);
+        m_preparing = std::async(std::launch::async, [this, objects] { m_sharedFiller.prepare(objects); });
+        Q_EMIT fillProgress(0, 0);
+    }
     scheduleSlice();
+}
+
+void PropertyPane::fillSharedSlice()
+{
+    if (m_preparing.valid()) {
+        if (m_preparing.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            return;
+        m_preparing.get();
+        m_sharedFiller.begin(*m_model);
+    }
+    const QScopedValueRollback<bool> inSlice(m_inSlice, true);
+    if (m_sharedFiller.fillSome(*m_model, sharedCellsAtOnce)) {
+        m_filling = false;
+        attach();
+    }
 }
 
 void PropertyPane::refreshPrices()
 {
     if (showsSeveral()) {
+        // Rows filled later take the new rate; none are filled while the search runs.
+        if (m_preparing.valid())
+            return;
         const QScopedValueRollback<bool> inSlice(m_inSlice, true);
         const QSignalBlocker quiet(m_filter);
         m_sharedFiller.refreshAll(*m_model);
@@ -145,6 +186,17 @@ void PropertyPane::finish()
 {
     if (!m_filling)
         return;
+    if (m_several) {
+        if (m_preparing.valid()) {
+            m_preparing.get();
+            m_sharedFiller.begin(*m_model);
+        }
+        const QScopedValueRollback<bool> inSlice(m_inSlice, true);
+        m_sharedFiller.fillSome(*m_model, std::numeric_limits<std::size_t>::max());
+        m_filling = false;
+        attach();
+        return;
+    }
     {
         const QScopedValueRollback<bool> inSlice(m_inSlice, true);
         if (m_toBegin)
@@ -163,7 +215,9 @@ void PropertyPane::attach()
 
 void PropertyPane::runSlice()
 {
-    if (m_filling) {
+    if (m_filling && m_several) {
+        fillSharedSlice();
+    } else if (m_filling) {
         // Choosing the rows, filling a slice of them and showing them all are each a slice
         // of their own: the view lays out every row when it is shown.
         if (!m_toBegin && m_filler.filledRows() == m_filler.chosenRows()) {

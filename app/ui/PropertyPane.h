@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -24,6 +25,9 @@ class PropertyPane : public QObject
 public:
     // A slice takes some milliseconds: small objects fill at once.
     static constexpr std::size_t rowsPerSlice = 4000;
+    // Several objects of up to this many cells in all are shown at once; for more, what they
+    // share is found on another thread and their rows filled a slice at a time.
+    static constexpr std::size_t sharedCellsAtOnce = 50000;
     // About a frame: time for the window to paint between the slices that empty a model.
     static constexpr int emptyingPauseMilliseconds = 20;
 
@@ -38,7 +42,7 @@ public:
     // The rows of several objects shown at once; empty while one object is shown.
     SharedViewFiller &sharedFiller() { return m_sharedFiller; }
     const SharedViewFiller &sharedFiller() const { return m_sharedFiller; }
-    bool showsSeveral() const { return !m_sharedFiller.objectIds().empty(); }
+    bool showsSeveral() const { return m_several; }
 
     // Drops a fill of the previous plan's object.
     void setPlan(PlanDocument *plan);
@@ -53,7 +57,8 @@ public:
     // Fills the object's rows, or none for null; shown() tells when they are in view, before
     // this returns when one slice holds them.
     void show(const PlanObject *object);
-    // Fills the properties that the objects share, at once: a row each, however many objects.
+    // Fills the properties that the objects share, a row each; shown() tells when they are in
+    // view, before this returns for a few objects.
     void showShared(const std::vector<const PlanObject *> &objects);
     bool isFilling() const { return m_filling; }
     // Brings the prices shown to the exchange rate, a slice at a time; pricesRefreshed() after
@@ -85,6 +90,10 @@ private:
     void replaceModel();
     void attach();
     void scheduleSlice();
+    // Waits for the search of shared properties on another thread, if one runs: nothing may
+    // change the plan or the shared filler meanwhile.
+    void awaitPreparing();
+    void fillSharedSlice();
     void runSlice();
     void refreshSomePrices();
     // Removes a slice of rows from the oldest retired model; true when one is left to empty.
@@ -96,6 +105,8 @@ private:
     bool m_filling = false;
     // A large object whose rows are yet to be chosen.
     const PlanObject *m_toBegin = nullptr;
+    bool m_several = false;
+    std::future<void> m_preparing;
     // Set while the pane fills: what the model announces then is no edit.
     bool m_inSlice = false;
     std::size_t m_pricesDone = 0;

@@ -11,6 +11,7 @@
 #include <QStandardItem>
 
 #include <algorithm>
+#include <limits>
 
 namespace VelmarisEditor {
 
@@ -22,15 +23,19 @@ void SharedViewFiller::clear()
     m_objectIds.clear();
     m_shared.clear();
     m_places.clear();
+    m_next = 0;
 }
 
 void SharedViewFiller::fill(ProcPlanBaseQItemModel &model, const std::vector<const PlanObject *> &objects)
 {
+    prepare(objects);
+    begin(model);
+    fillSome(model, std::numeric_limits<std::size_t>::max());
+}
+
+void SharedViewFiller::prepare(const std::vector<const PlanObject *> &objects)
+{
     clear();
-    model.removeRows(0, model.rowCount());
-    model.setColumnCount(2);
-    model.setHorizontalHeaderLabels({QCoreApplication::translate("PropertyViewFiller", "Property"),
-                                     QCoreApplication::translate("PropertyViewFiller", "Value")});
     std::vector<Velmaris::ObjectProperties> selection;
     selection.reserve(objects.size());
     for (const PlanObject *object : objects) {
@@ -39,14 +44,31 @@ void SharedViewFiller::fill(ProcPlanBaseQItemModel &model, const std::vector<con
     }
     m_shared = Velmaris::sharedProperties(selection, false);
     m_places.reserve(m_shared.size());
-    for (std::size_t i = 0; i < m_shared.size(); ++i) {
-        const QModelIndex category = model.categoryIndex(&m_plan->controller, m_shared[i].members.front().container);
+}
+
+void SharedViewFiller::begin(ProcPlanBaseQItemModel &model)
+{
+    model.removeRows(0, model.rowCount());
+    model.setColumnCount(2);
+    model.setHorizontalHeaderLabels({QCoreApplication::translate("PropertyViewFiller", "Property"),
+                                     QCoreApplication::translate("PropertyViewFiller", "Value")});
+    m_places.clear();
+    m_next = 0;
+}
+
+bool SharedViewFiller::fillSome(ProcPlanBaseQItemModel &model, std::size_t cells)
+{
+    for (std::size_t filled = 0; m_next < m_shared.size() && filled < cells; ++m_next) {
+        const SharedProperty &shared = m_shared[m_next];
+        const QModelIndex category = model.categoryIndex(&m_plan->controller, shared.members.front().container);
         QStandardItem *categoryItem = model.itemFromIndex(category);
         categoryItem->appendRow({new QStandardItem, new QStandardItem});
         const int row = categoryItem->rowCount() - 1;
-        m_places[m_shared[i].key] = {i, category.row(), row};
-        fillRow(model, m_shared[i], model.index(row, PropertyViewFiller::valueColumn, category));
+        m_places[shared.key] = {m_next, category.row(), row};
+        fillRow(model, shared, model.index(row, PropertyViewFiller::valueColumn, category));
+        filled += shared.members.size();
     }
+    return m_next == m_shared.size();
 }
 
 const SharedProperty *SharedViewFiller::property(const std::string &key) const
@@ -74,8 +96,8 @@ bool SharedViewFiller::refresh(ProcPlanBaseQItemModel &model, const std::string 
 
 void SharedViewFiller::refreshAll(ProcPlanBaseQItemModel &model)
 {
-    for (const SharedProperty &shared : m_shared)
-        fillRow(model, shared, valueCell(model, shared.key));
+    for (const auto &[key, place] : m_places)
+        fillRow(model, m_shared[place.shared], valueCell(model, key));
 }
 
 void SharedViewFiller::fillRow(ProcPlanBaseQItemModel &model, const SharedProperty &property, const QModelIndex &valueCell)

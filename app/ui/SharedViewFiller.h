@@ -27,6 +27,13 @@ public:
 
     // Replaces the model's rows by the objects' shared properties.
     void fill(Velmaris::ProcPlanBaseQItemModel &model, const std::vector<const PlanObject *> &objects);
+    // The same in steps. Finding what the objects share touches no model, and may run on
+    // another thread while nothing changes the plan's objects or this filler.
+    void prepare(const std::vector<const PlanObject *> &objects);
+    // Empties the model for the rows found.
+    void begin(Velmaris::ProcPlanBaseQItemModel &model);
+    // Adds rows until they hold at least the number of the objects' cells; true when all are in.
+    bool fillSome(Velmaris::ProcPlanBaseQItemModel &model, std::size_t cells);
     // Forgets the rows, for a model filled otherwise.
     void clear();
     const std::vector<int> &objectIds() const { return m_objectIds; }
@@ -47,6 +54,7 @@ private:
     const PlanDocument *m_reference = nullptr;
     std::vector<int> m_objectIds;
     std::vector<Velmaris::SharedProperty> m_shared;
+    std::size_t m_next = 0;
     // Per key: the shared property, its category row and row beneath it.
     struct Place
     {

@@ -5,7 +5,9 @@
 #include <QAbstractItemModelTester>
 #include <QtTest>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 using namespace VelmarisEditor;
 using Velmaris::ProcPlanBaseQItemModel;
@@ -14,21 +16,33 @@ namespace {
 
 constexpr int sliceRows = static_cast<int>(PropertyPane::rowsPerSlice);
 
-// Object 1 holds the given number of properties over three categories, every other one a
-// price; object 2 holds three.
+// Objects 1, 2, ... holding these numbers of properties over three categories, every other
+// one a price; values differ from object to object only for every third key.
+std::unique_ptr<PlanDocument> planOf(const std::vector<int> &counts);
+
+// Object 1 holds the given number of properties; object 2 holds three.
 std::unique_ptr<PlanDocument> planWith(int properties)
 {
+    return planOf({properties, 3});
+}
+
+std::unique_ptr<PlanDocument> planOf(const std::vector<int> &counts)
+{
+    int properties = 0;
+    for (const int count : counts)
+        properties = std::max(properties, count);
     std::string json = R"({"format":"velmaris-plan","version":1,"labels":{"en":{"C0":"Cost")";
     for (int p = 0; p < properties; ++p)
         json += R"(,"K)" + std::to_string(p) + (p % 2 ? R"(":"Length )" : R"(":"Price )") + std::to_string(p) + '"';
     json += R"(}},"objects":[)";
-    for (const auto &[id, count] : {std::pair{1, properties}, std::pair{2, 3}}) {
-        json += (id == 1 ? "" : ",") + std::string(R"({"id":)") + std::to_string(id)
+    for (std::size_t o = 0; o < counts.size(); ++o) {
+        json += (o ? "," : "") + std::string(R"({"id":)") + std::to_string(o + 1)
                 + R"(,"kind":"operation","type":"OP","name":"Op","properties":[)";
-        for (int p = 0; p < count; ++p) {
+        for (int p = 0; p < counts[o]; ++p) {
+            const int value = p % 3 ? p : p + static_cast<int>(o);
             json += (p ? "," : "") + std::string(R"({"key":"K)") + std::to_string(p) + R"(","category":"C)"
                     + std::to_string(p % 3) + R"(","kind":"double","position":)" + std::to_string(p)
-                    + (p % 2 ? R"(,"unit":"mm")" : R"(,"unit":"usd")") + R"(,"value":)" + std::to_string(p) + "}";
+                    + (p % 2 ? R"(,"unit":"mm")" : R"(,"unit":"usd")") + R"(,"value":)" + std::to_string(value) + "}";
         }
         json += "]}";
     }
@@ -134,6 +148,43 @@ private slots:
         pane.show(plan->object(2));
         waitUntilIdle(pane);
         QCOMPARE(dumpPropertyTree(pane.filterModel()), filledAtOnce(*plan, 2, ProcPlanBaseQItemModel::s_defaultExchangeRate));
+    }
+
+    // Enough objects that what they share is found on another thread; the rows are those of
+    // a fill at once, and showing something else meanwhile drops the search.
+    void several_objects_beyond_a_slice()
+    {
+        const int objects = static_cast<int>(PropertyPane::sharedCellsAtOnce) / 10 + 1;
+        auto plan = planOf(std::vector<int>(static_cast<std::size_t>(objects), 10));
+        std::vector<const PlanObject *> all;
+        for (const PlanObject &object : plan->objects())
+            all.push_back(&object);
+        PropertyPane pane;
+        QAbstractItemModelTester tester(&pane.filterModel());
+        pane.setPlan(plan.get());
+        QSignalSpy shown(&pane, &PropertyPane::shown);
+        pane.showShared({all.begin(), all.begin() + 2});
+        QCOMPARE(shown.count(), 1);
+        pane.showShared(all);
+        QVERIFY(pane.isFilling());
+        QCOMPARE(shownPropertyRows(pane.filterModel()), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 2, 120000);
+        QVERIFY(pane.showsSeveral());
+
+        ProcPlanBaseQItemModel atOnce;
+        SharedViewFiller filler;
+        filler.setPlan(plan.get());
+        filler.fill(atOnce, all);
+        QCOMPARE(shownPropertyRows(pane.filterModel()), 10);
+        QCOMPARE(dumpPropertyTree(pane.filterModel()), dumpPropertyTree(atOnce));
+
+        pane.showShared(all);
+        pane.show(plan->object(1));
+        QCOMPARE(shown.count(), 3);
+        QVERIFY(!pane.showsSeveral());
+        waitUntilIdle(pane);
+        QCOMPARE(shown.count(), 3);
+        QCOMPARE(dumpPropertyTree(pane.filterModel()), filledAtOnce(*plan, 1, ProcPlanBaseQItemModel::s_defaultExchangeRate));
     }
 
     void prices_follow_the_rate_data()
