@@ -156,6 +156,13 @@
         </translation>
     </message>
     <message numerus="yes">
+        <source>The %n chosen objects share no property</source>
+        <translation>
+            <numerusform>Das %n gewählte Objekt hat keine Eigenschaft</numerusform>
+            <numerusform>Die %n gewählten Objekte haben keine Eigenschaft gemeinsam</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%n objects selected</source>
         <translation>
             <numerusform>%n Objekt ausgewählt</numerusform>

@@ -291,6 +291,9 @@ void MainWindow::arrangeShownRows()
     // Measured once per fill; an edit's refresh of one row leaves the widths alone.
     m_view->resizeColumnToContents(PropertyViewFiller::labelColumn);
     updateActions();
+    // An empty view would not say why.
+    if (m_pane.showsSeveral() && propertyModel().rowCount() == 0)
+        statusBar()->showMessage(tr("The %n chosen objects share no property", nullptr, static_cast<int>(m_selectedIds.size())));
 }
 
 void MainWindow::refresh(int objectId, const std::string &key)

@@ -19,7 +19,8 @@ using namespace VelmarisEditor;
 
 namespace {
 
-// Three milling operations sharing a rate, a material and a flag; the third also has a note.
+// Three milling operations sharing a rate, a material and a flag, the third also with a note;
+// and a tool that shares nothing with them.
 const char *const s_plan = R"({"format":"velmaris-plan","version":1,
   "labels":{"en":{"OP_Rate":"Rate","OP_Mat":"Material","OP_Flag":"Coolant","OP_Note":"Note","MAT_A":"Steel","MAT_B":"Aluminium"}},
   "objects":[
@@ -33,7 +34,9 @@ const char *const s_plan = R"({"format":"velmaris-plan","version":1,
       {"key":"OP_Flag","category":"C","kind":"boolean","value":true,"automatic":false,"position":3}]},
     {"id":30,"kind":"operation","type":"OP","name":"Milling 30","properties":[
       {"key":"OP_Rate","category":"C","kind":"double","unit":"usd","min":0,"max":1000,"value":100,"position":1},
-      {"key":"OP_Note","category":"C","kind":"string","value":"x","position":4}]}]})";
+      {"key":"OP_Note","category":"C","kind":"string","value":"x","position":4}]},
+    {"id":40,"kind":"tool","type":"T","name":"Drill","properties":[
+      {"key":"T_Length","category":"C","kind":"double","unit":"mm","value":80,"position":1}]}]})";
 
 std::unique_ptr<MainWindow> editorOnPlan()
 {
@@ -124,7 +127,10 @@ private slots:
         QCOMPARE(window->selectedObjects(), std::vector<int>());
         QCOMPARE(shownKeys(*window), (QStringList{"OP_Rate", "OP_Note"}));
         window->objectList()->selectAll();
-        QCOMPARE(window->selectedObjects(), (std::vector<int>{10, 20, 30}));
+        QCOMPARE(window->selectedObjects(), (std::vector<int>{10, 20, 30, 40}));
+        // Nothing shared: the status bar says why the view is empty.
+        QCOMPARE(shownKeys(*window), QStringList());
+        QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("The 4 chosen objects share no property"));
     }
 
     // One edit goes to every object as one step of the history; undo gives each its own value
