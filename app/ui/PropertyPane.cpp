@@ -80,16 +80,33 @@ void PropertyPane::enableReferenceComparison(bool enabled)
     m_model->enableReferenceComparison(enabled);
 }
 
-void PropertyPane::show(const PlanObject *object)
+void PropertyPane::startShowing(bool several)
 {
-    const QScopedValueRollback<bool> inSlice(m_inSlice, true);
     awaitPreparing();
     // The view goes on showing the model left behind until it can show the new one or knows
     // it must wait: one change of model for it to lay out rather than two.
     replaceModel();
-    m_several = false;
+    m_several = several;
     m_sharedFiller.clear();
     m_pricesDone = m_pricesToRefresh = 0;
+    m_toBegin = nullptr;
+}
+
+void PropertyPane::showOrWait(int total)
+{
+    if (m_filling) {
+        m_filter.setSourceModel(nullptr);
+        Q_EMIT fillProgress(0, total);
+    } else {
+        attach();
+    }
+    scheduleSlice();
+}
+
+void PropertyPane::show(const PlanObject *object)
+{
+    const QScopedValueRollback<bool> inSlice(m_inSlice, true);
+    startShowing(false);
     m_filling = object != nullptr;
     // Choosing and ordering a large object's rows is a slice of its own.
     m_toBegin = object && object->properties().size() > rowsPerSlice ? object : nullptr;
@@ -97,46 +114,40 @@ void PropertyPane::show(const PlanObject *object)
         m_filler.begin(*object);
         m_filling = !m_filler.fillSome(rowsPerSlice);
     }
-    if (m_filling) {
-        m_filter.setSourceModel(nullptr);
-        Q_EMIT fillProgress(0, static_cast<int>(object->properties().size()));
-    } else {
-        attach();
-    }
-    scheduleSlice();
+    showOrWait(object ? static_cast<int>(object->properties().size()) : 0);
 }
 
 void PropertyPane::showShared(const std::vector<const PlanObject *> &objects)
 {
     const QScopedValueRollback<bool> inSlice(m_inSlice, true);
-    awaitPreparing();
-    replaceModel();
-    m_several = true;
-    m_pricesDone = m_pricesToRefresh = 0;
-    m_toBegin = nullptr;
+    startShowing(true);
     std::size_t cells = 0;
     for (const PlanObject *object : objects)
         cells += object->properties().size();
     m_filling = cells > sharedCellsAtOnce;
-    if (!m_filling) {
-        m_sharedFiller.fill(*m_model, objects);
-        attach();
-    } else {
-        m_filter.setSourceModel(nullptr);
+    if (m_filling)
         m_preparing = std::async(std::launch::async, [this, objects] { m_sharedFiller.prepare(objects); });
-        Q_EMIT fillProgress(0, 0);
+    else
+        m_sharedFiller.fill(*m_model, objects);
+    // A busy bar: how long the search takes is not known.
+    showOrWait(0);
+}
+
+bool PropertyPane::takePrepared(bool wait)
+{
+    if (m_preparing.valid()) {
+        if (!wait && m_preparing.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            return false;
+        m_preparing.get();
+        m_sharedFiller.begin(*m_model);
     }
-    scheduleSlice();
+    return true;
 }
 
 void PropertyPane::fillSharedSlice()
 {
-    if (m_preparing.valid()) {
-        if (m_preparing.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
-            return;
-        m_preparing.get();
-        m_sharedFiller.begin(*m_model);
-    }
+    if (!takePrepared(false))
+        return;
     const QScopedValueRollback<bool> inSlice(m_inSlice, true);
     if (m_sharedFiller.fillSome(*m_model, sharedCellsAtOnce)) {
         m_filling = false;
@@ -186,22 +197,16 @@ void PropertyPane::finish()
 {
     if (!m_filling)
         return;
-    if (m_several) {
-        if (m_preparing.valid()) {
-            m_preparing.get();
-            m_sharedFiller.begin(*m_model);
-        }
-        const QScopedValueRollback<bool> inSlice(m_inSlice, true);
-        m_sharedFiller.fillSome(*m_model, std::numeric_limits<std::size_t>::max());
-        m_filling = false;
-        attach();
-        return;
-    }
     {
         const QScopedValueRollback<bool> inSlice(m_inSlice, true);
-        if (m_toBegin)
-            m_filler.begin(*std::exchange(m_toBegin, nullptr));
-        m_filler.fillSome(m_filler.chosenRows());
+        if (m_several) {
+            takePrepared(true);
+            m_sharedFiller.fillSome(*m_model, std::numeric_limits<std::size_t>::max());
+        } else {
+            if (m_toBegin)
+                m_filler.begin(*std::exchange(m_toBegin, nullptr));
+            m_filler.fillSome(m_filler.chosenRows());
+        }
     }
     m_filling = false;
     attach();

@@ -89,6 +89,13 @@ private:
     // Fills a fresh model from now on and leaves the current one behind.
     void replaceModel();
     void attach();
+    // What every showing starts with: a fresh model, nothing pending.
+    void startShowing(bool several);
+    // Shows the model when it is filled, or leaves the view empty and tells the progress.
+    void showOrWait(int total);
+    // Once the search on another thread has ended (or, waiting, when it ends), empties the
+    // model for the rows found; false while it runs.
+    bool takePrepared(bool wait);
     void scheduleSlice();
     // Waits for the search of shared properties on another thread, if one runs: nothing may
     // change the plan or the shared filler meanwhile.

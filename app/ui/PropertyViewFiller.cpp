@@ -44,10 +44,22 @@ void PropertyViewFiller::setPlan(PlanDocument *plan)
     m_rows = {};
 }
 
-void PropertyViewFiller::clear()
+void PropertyViewFiller::resetColumns(Velmaris::ProcPlanBaseQItemModel &model)
 {
-    m_rows = {};
-    m_model->removeRows(0, m_model->rowCount());
+    model.removeRows(0, model.rowCount());
+    model.setColumnCount(2);
+    model.setHorizontalHeaderLabels({QCoreApplication::translate("PropertyViewFiller", "Property"),
+                                     QCoreApplication::translate("PropertyViewFiller", "Value")});
+}
+
+std::pair<int, int> PropertyViewFiller::appendRow(Velmaris::ProcPlanBaseQItemModel &model,
+                                                  CCAPIAccess::ProcessLayoutController *controller,
+                                                  const PropertyContainer &container)
+{
+    const QModelIndex category = model.categoryIndex(controller, container);
+    QStandardItem *categoryItem = model.itemFromIndex(category);
+    categoryItem->appendRow({propertyItem(), propertyItem()});
+    return {category.row(), categoryItem->rowCount() - 1};
 }
 
 bool PropertyViewFiller::Rows::forgetSome(std::size_t count)
@@ -68,10 +80,8 @@ void PropertyViewFiller::fill(const PlanObject &object)
 
 void PropertyViewFiller::begin(const PlanObject &object)
 {
-    clear();
-    m_model->setColumnCount(2);
-    m_model->setHorizontalHeaderLabels({QCoreApplication::translate("PropertyViewFiller", "Property"),
-                                        QCoreApplication::translate("PropertyViewFiller", "Value")});
+    m_rows = {};
+    resetColumns(*m_model);
     m_rows.object = &object;
     m_rows.chosen = Velmaris::ProcPlanBaseQItemModel::sortAndReturnOnlyVisibleProps(object.properties(), false);
     m_rows.places.reserve(m_rows.chosen.size());
@@ -85,13 +95,11 @@ bool PropertyViewFiller::fillSome(std::size_t rows)
         CCAPIBaseCommon::BaseProperty *property = container->getProperty();
         if (!property)
             continue;
-        const QModelIndex category = m_model->categoryIndex(&m_plan->controller, container);
-        QStandardItem *categoryItem = m_model->itemFromIndex(category);
-        categoryItem->appendRow({propertyItem(), propertyItem()});
-        const int row = categoryItem->rowCount() - 1;
-        m_rows.places[property->getLabelKey()->getStringKey()] = {category.row(), row};
+        const auto [categoryRow, row] = appendRow(*m_model, &m_plan->controller, container);
+        m_rows.places[property->getLabelKey()->getStringKey()] = {categoryRow, row};
         if (property->getUnit() == s_priceUnit)
-            m_rows.prices.push_back({m_rows.next, category.row(), row});
+            m_rows.prices.push_back({m_rows.next, categoryRow, row});
+        const QModelIndex category = m_model->index(categoryRow, 0);
         fillRow(*m_rows.object, container, m_model->index(row, labelColumn, category),
                 m_model->index(row, valueColumn, category));
     }

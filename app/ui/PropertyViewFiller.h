@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace Velmaris {
@@ -26,6 +27,13 @@ public:
     static constexpr int valueColumn = 1;
 
     explicit PropertyViewFiller(Velmaris::ProcPlanBaseQItemModel &model);
+
+    // Empties the model and gives it the view's two columns with their headers.
+    static void resetColumns(Velmaris::ProcPlanBaseQItemModel &model);
+    // A new, empty row for the property beneath its category: the category's row and its own.
+    static std::pair<int, int> appendRow(Velmaris::ProcPlanBaseQItemModel &model,
+                                         CCAPIAccess::ProcessLayoutController *controller,
+                                         const PropertyContainer &container);
 
     // A filled row of a price: its property among the chosen ones, category row and row.
     struct PriceRow
@@ -66,8 +74,6 @@ public:
     bool fillSome(std::size_t rows);
     std::size_t filledRows() const { return m_rows.next; }
     std::size_t chosenRows() const { return m_rows.chosen.size(); }
-    // Removes every row, for a plan without objects.
-    void clear();
     // Brings one property's row up to date with the property; false when it is not shown.
     bool refresh(const PlanObject &object, const std::string &key);
 

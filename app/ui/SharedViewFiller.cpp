@@ -7,8 +7,6 @@
 #include <velmaris/host/objects/PropertySignalContainer.h>
 #include <velmaris/host/property/BaseProperty.h>
 
-#include <QCoreApplication>
-#include <QStandardItem>
 
 #include <algorithm>
 #include <limits>
@@ -48,10 +46,7 @@ void SharedViewFiller::prepare(const std::vector<const PlanObject *> &objects)
 
 void SharedViewFiller::begin(ProcPlanBaseQItemModel &model)
 {
-    model.removeRows(0, model.rowCount());
-    model.setColumnCount(2);
-    model.setHorizontalHeaderLabels({QCoreApplication::translate("PropertyViewFiller", "Property"),
-                                     QCoreApplication::translate("PropertyViewFiller", "Value")});
+    PropertyViewFiller::resetColumns(model);
     m_places.clear();
     m_next = 0;
 }
@@ -60,12 +55,10 @@ bool SharedViewFiller::fillSome(ProcPlanBaseQItemModel &model, std::size_t cells
 {
     for (std::size_t filled = 0; m_next < m_shared.size() && filled < cells; ++m_next) {
         const SharedProperty &shared = m_shared[m_next];
-        const QModelIndex category = model.categoryIndex(&m_plan->controller, shared.members.front().container);
-        QStandardItem *categoryItem = model.itemFromIndex(category);
-        categoryItem->appendRow({new QStandardItem, new QStandardItem});
-        const int row = categoryItem->rowCount() - 1;
-        m_places[shared.key] = {m_next, category.row(), row};
-        fillRow(model, shared, model.index(row, PropertyViewFiller::valueColumn, category));
+        const auto [categoryRow, row] =
+            PropertyViewFiller::appendRow(model, &m_plan->controller, shared.members.front().container);
+        m_places[shared.key] = {m_next, categoryRow, row};
+        fillRow(model, shared, valueCell(model, shared.key));
         filled += shared.members.size();
     }
     return m_next == m_shared.size();
