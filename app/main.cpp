@@ -31,7 +31,12 @@ int refuse(const QString &message)
 void installTranslations(QApplication &application, const QString &language)
 {
     // Qt's own, for the buttons of its dialogs (Yes, Cancel, Save); then the library's and the editor's.
-    const QString qtFile = QLibraryInfo::location(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_%1.qm");
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    const QString qtFolder = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#else
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
+    const QString qtFile = qtFolder + QStringLiteral("/qtbase_%1.qm");
     for (const QString &file : {qtFile, QStringLiteral(":/translations/velmaris_%1.qm"),
                                 QStringLiteral(":/translations/velmaris_editor_%1.qm")}) {
         auto *translator = new QTranslator(&application);

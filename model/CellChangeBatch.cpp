@@ -61,7 +61,7 @@ void CellChangeBatch::finish()
     // No itemChanged of ours: QStandardItemModel answers its own dataChanged with one. The
     // roles are a copy, as a receiver that fills another cell may make the cache drop them.
     const QVector<int> roles = m_roleLists.listOf(m_changedRoles.cbegin(), m_changedRoles.cend());
-    emit m_model.dataChanged(m_index, m_index, roles);
+    Q_EMIT m_model.dataChanged(m_index, m_index, roles);
 }
 
 } // namespace Velmaris

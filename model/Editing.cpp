@@ -1,5 +1,7 @@
 #include <velmaris/model/ProcPlanBaseQItemModel.h>
 
+#include <velmaris/model/EnteredValue.h>
+
 #include <velmaris/host/widgets/StyleHelpers.h>
 
 namespace Velmaris {
@@ -8,12 +10,11 @@ bool ProcPlanBaseQItemModel::setData(const QModelIndex &index, const QVariant &v
 {
     const QVariant old = data(index, role);
     QVariant toStore = value;
-    if (value.isValid() && value.type() == QVariant::String)
+    if (value.userType() == QMetaType::QString)
         toStore = QVariant(clearStringIfContainsSpacesExclusively(value.toString()));
     const bool stored = QStandardItemModel::setData(index, toStore, role);
-    // Qt 5 equality, new value on the left: the old value is converted to the new one's type.
-    if (role == Qt::EditRole && !(toStore == old))
-        emit sigPropGotModified(index);
+    if (role == Qt::EditRole && !enteredEqualsOld(toStore, old))
+        Q_EMIT sigPropGotModified(index);
     return stored;
 }
 

@@ -62,11 +62,18 @@ bool ExpressionText::appendDouble(double value)
     // and the point the decimal form needs. With at most 17 digits a wider exponent never
     // decides, being past that length anyway.
     const int decimalLength = count + 5 + (count > decimalPoint ? 1 : 0);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 counts that a single digit's exponent form has no point: it wins one place sooner
+    // on either side ("1e-04", "1e+05").
+    const int pointless = count == 1 ? 1 : 0;
+#else
+    const int pointless = 0;
+#endif
     char shown[40];
     char *out = shown;
     if (value < 0)
         *out++ = '-';
-    if (decimalPoint != count && (decimalPoint <= -4 || decimalPoint > decimalLength)) {
+    if (decimalPoint != count && (decimalPoint <= -4 + pointless || decimalPoint > decimalLength - pointless)) {
         *out++ = digits[0];
         if (count > 1) {
             *out++ = '.';

@@ -221,7 +221,7 @@ public:
     std::shared_ptr<CommandBase> generateSharedSetPropertyToAutoCommand(std::shared_ptr<ProcessLayout> layout,
                                                                         const SharedProperty &property);
 
-signals:
+Q_SIGNALS:
     /// A value cell was filled, or an edit changed its edit value. Filling emits it too, so
     /// a host that turns edits into commands ignores it while it fills.
     void sigPropGotModified(const QModelIndex &idx);

@@ -80,7 +80,7 @@ void ProcPlanBaseQItemModel::updatePropertyValueAt(CCAPIAccess::DataBaseControl 
     writeValueCell(writes, dbControl, property, referenceProperty, index, comparisonProperty, scaleMode,
                    forceEditable, forceReadOnly);
     writes.finish();
-    emit sigPropGotModified(index);
+    Q_EMIT sigPropGotModified(index);
 }
 
 void ProcPlanBaseQItemModel::writeValueCell(CellChangeBatch &writes, CCAPIAccess::DataBaseControl *dbControl,

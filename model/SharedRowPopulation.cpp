@@ -160,7 +160,7 @@ void ProcPlanBaseQItemModel::updateSharedPropertyValueAt(CCAPIAccess::DataBaseCo
     write(together.flags, StateFlagsRole);
     write(together.readOnly, ReadOnlyRole);
     writes.finish();
-    emit sigPropGotModified(index);
+    Q_EMIT sigPropGotModified(index);
 }
 
 } // namespace Velmaris

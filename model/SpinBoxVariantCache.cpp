@@ -56,7 +56,7 @@ const QVariant &SpinBoxVariantCache::variantOf(const VLDoubleSpinBoxData &data)
         slot = m_slots.insert(hash, Slot());
     }
     slot->data = data;
-    slot->variant = QVariant(VLDoubleSpinBoxData::metaTypeId(), &data);
+    slot->variant = QVariant::fromValue(data);
     return slot->variant;
 }
 

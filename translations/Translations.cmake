@@ -5,7 +5,7 @@
 function(velmaris_embed_translations out_var name)
     set(output_dir ${CMAKE_CURRENT_BINARY_DIR}/translations)
     set_source_files_properties(${ARGN} PROPERTIES OUTPUT_LOCATION ${output_dir})
-    qt5_add_translation(qm_files ${ARGN})
+    qt_add_translation(qm_files ${ARGN})
     set(entries "")
     foreach(qm IN LISTS qm_files)
         get_filename_component(file ${qm} NAME)
@@ -13,7 +13,7 @@ function(velmaris_embed_translations out_var name)
     endforeach()
     set(qrc ${output_dir}/${name}.qrc)
     file(WRITE ${qrc} "<RCC>\n    <qresource prefix=\"/translations\">\n${entries}    </qresource>\n</RCC>\n")
-    qt5_add_resources(resources ${qrc})
+    qt_add_resources(resources ${qrc})
     set_source_files_properties(${resources} PROPERTIES OBJECT_DEPENDS "${qm_files}")
     set(${out_var} ${resources} PARENT_SCOPE)
 endfunction()
@@ -23,10 +23,10 @@ set(VELMARIS_EDITOR_TRANSLATION_SOURCES ${PROJECT_SOURCE_DIR}/translations/velma
 
 # Refreshes the .ts files from the sources; run after changing a translated text.
 add_custom_target(update_translations
-    COMMAND Qt5::lupdate -no-obsolete -locations none -I ${PROJECT_SOURCE_DIR}
+    COMMAND ${VELMARIS_QT}::lupdate -no-obsolete -locations none -I ${PROJECT_SOURCE_DIR}
         ${PROJECT_SOURCE_DIR}/host ${PROJECT_SOURCE_DIR}/model ${PROJECT_SOURCE_DIR}/number
         ${PROJECT_SOURCE_DIR}/commands ${PROJECT_SOURCE_DIR}/viewer ${PROJECT_SOURCE_DIR}/widgets -ts ${VELMARIS_TRANSLATION_SOURCES}
-    COMMAND Qt5::lupdate -no-obsolete -locations none -I ${PROJECT_SOURCE_DIR}
+    COMMAND ${VELMARIS_QT}::lupdate -no-obsolete -locations none -I ${PROJECT_SOURCE_DIR}
         ${PROJECT_SOURCE_DIR}/app -ts ${VELMARIS_EDITOR_TRANSLATION_SOURCES}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     VERBATIM)

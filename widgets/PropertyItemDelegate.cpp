@@ -280,8 +280,8 @@ bool PropertyItemDelegate::eventFilter(QObject *object, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         auto *editor = static_cast<QWidget *>(object);
         if (qobject_cast<MultiLineEditor *>(editor) && isEnter(key) && (key->modifiers() & Qt::ControlModifier)) {
-            emit commitData(editor);
-            emit closeEditor(editor, SubmitModelCache);
+            Q_EMIT commitData(editor);
+            Q_EMIT closeEditor(editor, SubmitModelCache);
             return true;
         }
         auto *number = qobject_cast<NumberEditor *>(editor);

@@ -8,32 +8,46 @@ constexpr int groupSize = 3;
 
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
+// Qt 6 gives a locale's signs and separators as texts, which may be longer than one character.
+bool startsAt(const QString &text, int at, const QString &sign)
+{
+    return !sign.isEmpty() && QStringView(text).mid(at).startsWith(sign);
+}
+
 } // namespace
 
 TypedNumber TypedNumber::read(const QString &text, const QLocale &locale, int decimals)
 {
-    const QChar point = locale.decimalPoint();
-    const QChar group = locale.groupSeparator();
+    const QString point(locale.decimalPoint());
+    const QString group(locale.groupSeparator());
+    const QString minus(locale.negativeSign());
+    const QString plus(locale.positiveSign());
     // The digits rewritten as the C locale reads them.
     QString plain;
     int at = 0;
-    if (at < text.size() && (text[at] == locale.negativeSign() || text[at] == QLatin1Char('-'))) {
+    if (startsAt(text, at, minus)) {
+        plain += QLatin1Char('-');
+        at += minus.size();
+    } else if (startsAt(text, at, QStringLiteral("-"))) {
         plain += QLatin1Char('-');
         ++at;
-    } else if (at < text.size() && (text[at] == locale.positiveSign() || text[at] == QLatin1Char('+'))) {
+    } else if (startsAt(text, at, plus)) {
+        at += plus.size();
+    } else if (startsAt(text, at, QStringLiteral("+"))) {
         ++at;
     }
 
     // Whole digits, in groups of three after the first group separator.
     int run = 0;
     bool grouped = false;
-    for (; at < text.size() && text[at] != point; ++at) {
+    while (at < text.size() && !startsAt(text, at, point)) {
         if (isDigit(text[at])) {
-            plain += text[at];
+            plain += text[at++];
             ++run;
             if (grouped && run > groupSize)
                 return {NotANumber, 0.0};
-        } else if (text[at] == group && run > 0 && (grouped ? run == groupSize : run <= groupSize)) {
+        } else if (startsAt(text, at, group) && run > 0 && (grouped ? run == groupSize : run <= groupSize)) {
+            at += group.size();
             grouped = true;
             run = 0;
         } else {
@@ -51,7 +65,7 @@ TypedNumber TypedNumber::read(const QString &text, const QLocale &locale, int de
 
     plain += QLatin1Char('.');
     int fraction = 0;
-    for (++at; at < text.size(); ++at) {
+    for (at += point.size(); at < text.size(); ++at) {
         if (!isDigit(text[at]))
             return {NotANumber, 0.0};
         plain += text[at];

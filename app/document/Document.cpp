@@ -78,7 +78,7 @@ void Document::checkDisk()
     if (sameState(now, m_announced) || !isModifiedOnDisk())
         return;
     m_announced = now;
-    emit modifiedOnDisk();
+    Q_EMIT modifiedOnDisk();
 }
 
 Document::SaveOutcome Document::save(const QString &path, Conflict conflict, const Runner &run)

@@ -67,7 +67,7 @@ public:
     // Why the last save did not write, in one line naming the file.
     const QString &saveErrorMessage() const { return m_saveError; }
 
-signals:
+Q_SIGNALS:
     // The file changed on disk since it was read or written; said once for each new state.
     void modifiedOnDisk();
 

@@ -25,11 +25,16 @@ FileIdentity FileIdentity::ofFile(const QString &path)
 QByteArray FileIdentity::hashOf(const char *data, std::size_t size)
 {
     QCryptographicHash hash(hashAlgorithm);
-    // addData takes an int: a plan may be larger than that.
+    addToHash(hash, data, size);
+    return hash.result();
+}
+
+void FileIdentity::addToHash(QCryptographicHash &hash, const char *data, std::size_t size)
+{
+    // Qt 5 counts bytes in an int: a plan may be larger than that.
     constexpr std::size_t piece = 1 << 30;
     for (std::size_t done = 0; done < size; done += piece)
-        hash.addData(data + done, static_cast<int>(std::min(piece, size - done)));
-    return hash.result();
+        hash.addData(QByteArray::fromRawData(data + done, static_cast<int>(std::min(piece, size - done))));
 }
 
 QByteArray FileIdentity::hashOfFile(const QString &path)

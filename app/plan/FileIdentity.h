@@ -27,6 +27,8 @@ struct FileIdentity
     static FileIdentity ofFile(const QString &path);
     // The hash of bytes as hashOfFile gives it for a file holding them.
     static QByteArray hashOf(const char *data, std::size_t size);
+    // Adds bytes of any count to a hash.
+    static void addToHash(QCryptographicHash &hash, const char *data, std::size_t size);
     // Empty when the file cannot be read.
     static QByteArray hashOfFile(const QString &path);
 };

@@ -135,7 +135,7 @@ bool replaceFile(const QString &path, const ContentProducer &produce, FileIdenti
             error = errno;
             return false;
         }
-        hash.addData(data, static_cast<int>(size));
+        FileIdentity::addToHash(hash, data, size);
         return true;
     };
     bool done = produce(sink);

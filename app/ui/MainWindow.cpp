@@ -51,6 +51,15 @@ bool isAutomatic(const CCAPIBaseCommon::BaseProperty &property)
 // Narrower, the value column has no room left beside a label.
 constexpr int usablePropertyViewWidth = 320;
 
+// Qt 6 moved the shortcut ahead of the receiver in QMenu::addAction; this reads alike in both.
+template <typename Receiver, typename Slot>
+void addMenuAction(QMenu *menu, const QString &text, const QKeySequence &shortcut, Receiver *receiver, Slot slot)
+{
+    QAction *action = menu->addAction(text);
+    action->setShortcut(shortcut);
+    QObject::connect(action, &QAction::triggered, receiver, slot);
+}
+
 } // namespace
 
 MainWindow::MainWindow(std::unique_ptr<Document> document, std::unique_ptr<PlanDocument> reference)
@@ -124,18 +133,18 @@ void MainWindow::buildUi()
 void MainWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
-    file->addAction(tr("&New"), this, &MainWindow::newPlan, QKeySequence::New);
-    file->addAction(tr("&Open..."), this, &MainWindow::openFromDialog, QKeySequence::Open);
+    addMenuAction(file, tr("&New"), QKeySequence::New, this, &MainWindow::newPlan);
+    addMenuAction(file, tr("&Open..."), QKeySequence::Open, this, &MainWindow::openFromDialog);
     QMenu *recent = file->addMenu(tr("Open &recent"));
     m_recent = new RecentFiles(recent, this);
     connect(m_recent, &RecentFiles::openRequested, this, &MainWindow::openPlan);
     file->addAction(tr("Open reference plan..."), this, &MainWindow::openReferenceFromDialog);
     file->addSeparator();
-    file->addAction(tr("&Save"), this, &MainWindow::save, QKeySequence::Save);
-    file->addAction(tr("Save &as..."), this, &MainWindow::saveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    addMenuAction(file, tr("&Save"), QKeySequence::Save, this, &MainWindow::save);
+    addMenuAction(file, tr("Save &as..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, &MainWindow::saveAs);
     file->addAction(tr("Show report"), this, &MainWindow::showReport);
     file->addSeparator();
-    file->addAction(tr("&Quit"), this, &QWidget::close, QKeySequence::Quit);
+    addMenuAction(file, tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
 
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     QAction *undo = m_undoGroup.createUndoAction(this, tr("&Undo"));

@@ -58,7 +58,7 @@ void RecentFiles::changed()
                                   .elidedText(QDir::toNativeSeparators(path), Qt::ElideMiddle, s_widestEntry)
                                   .replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction *entry = m_menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), this,
-                                           [this, path] { emit openRequested(path); });
+                                           [this, path] { Q_EMIT openRequested(path); });
         entry->setToolTip(QDir::toNativeSeparators(path));
         entry->setStatusTip(QDir::toNativeSeparators(path));
     }

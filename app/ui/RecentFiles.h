@@ -24,7 +24,7 @@ public:
     void remove(const QString &path);
     const QStringList &paths() const { return m_paths; }
 
-signals:
+Q_SIGNALS:
     void openRequested(const QString &path);
 
 private:

@@ -5,8 +5,11 @@ namespace {
 int registerOnce()
 {
     const int id = qRegisterMetaType<VLDoubleSpinBoxData>("VLDoubleSpinBoxData");
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 finds the stream operators and operator== by itself, declared beside the type.
     qRegisterMetaTypeStreamOperators<VLDoubleSpinBoxData>("VLDoubleSpinBoxData");
     QMetaType::registerEqualsComparator<VLDoubleSpinBoxData>();
+#endif
     return id;
 }
 

@@ -41,7 +41,7 @@ class DocumentTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void saving_again_gives_the_same_bytes_data()
     {
         QTest::addColumn<QString>("source");

@@ -32,7 +32,7 @@ class EditorAccessibilityTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void values_set_by_a_screen_reader_are_undoable_data()
     {
         QTest::addColumn<bool>("throughEditor"); // else through the cell's own value

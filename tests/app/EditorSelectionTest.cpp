@@ -75,7 +75,7 @@ QStringList selectedNames(MainWindow &window)
 class EditorSelectionTest : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void shared_rows_data()
     {
         QTest::addColumn<QList<int>>("ids");

@@ -60,7 +60,7 @@ class EditorTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void filling_and_settings()
     {
         // The rows and values of a plain fill are checked in report_in_words.

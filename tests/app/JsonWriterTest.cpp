@@ -36,7 +36,7 @@ class JsonWriterTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void texts_data()
     {
         QTest::addColumn<QByteArray>("text");

@@ -67,7 +67,7 @@ class PlanFuzzTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void mutated_plans_are_shown_or_refused_in_one_line()
     {
         QStringList seeds;

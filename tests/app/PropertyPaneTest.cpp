@@ -83,7 +83,7 @@ void waitUntilIdle(const PropertyPane &pane)
 class PropertyPaneTest : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void sliced_fill_equals_one_fill_data()
     {
         QTest::addColumn<int>("properties");

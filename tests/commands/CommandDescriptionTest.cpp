@@ -7,7 +7,7 @@ class CommandDescriptionTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void description()
     {
         CCAPIAccess::DataBaseControl labels;

@@ -87,7 +87,7 @@ class CommandGenerationTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void price_edit_end_to_end()
     {
         Editor editor;

@@ -47,7 +47,7 @@ class CompositeCmdTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void order()
     {
         QStringList log;

@@ -85,7 +85,7 @@ class SharedCommandTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void edit_sets_each_object_data()
     {
         QTest::addColumn<std::vector<PropertyPointer>>("properties");

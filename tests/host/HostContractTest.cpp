@@ -5,7 +5,7 @@ class HostContractTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void commands_undo_exactly_and_refuse_misfits()
     {
         CCAPIAccess::DataBaseControl labels;

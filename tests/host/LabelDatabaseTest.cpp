@@ -8,7 +8,7 @@ class LabelDatabaseTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void lookups_fall_back_and_tables_compare_by_content()
     {
         CCAPIAccess::DataBaseControl labels;

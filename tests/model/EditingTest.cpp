@@ -6,7 +6,7 @@ class EditingTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void edits_are_cleaned_and_signalled_data()
     {
         QTest::addColumn<int>("role");

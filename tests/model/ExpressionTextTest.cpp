@@ -28,7 +28,7 @@ class ExpressionTextTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // The edges, any bit pattern, and few significant digits at every scale, where the decimal
     // and the exponent form compete.
     void doubles()

@@ -27,7 +27,7 @@ class KeyRowTableTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void agrees_with_an_ordered_map_through_growth_and_clearing()
     {
         std::mt19937 random(20261207);

@@ -9,7 +9,7 @@ class MeasuringFontTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // Widths are those of the very text, in the font followed at the time, whether summed from
     // pairs, shaped whole (a kerned pair, text beyond ASCII) or remembered from earlier.
     void widths_are_those_of_the_text_in_the_current_font()

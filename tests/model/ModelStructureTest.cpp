@@ -59,7 +59,7 @@ class ModelStructureTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void defaults_and_shared_control()
     {
         ProcPlanBaseQItemModel model;

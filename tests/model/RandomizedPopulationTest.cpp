@@ -67,7 +67,7 @@ class RandomizedPopulationTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void flags_follow_the_rules_and_edits_undo_exactly()
     {
         PropertyRows rows;

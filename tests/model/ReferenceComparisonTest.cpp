@@ -31,7 +31,7 @@ class ReferenceComparisonTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void tooltip_texts_data()
     {
         QTest::addColumn<PropertyPointer>("reference");

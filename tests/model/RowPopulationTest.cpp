@@ -33,7 +33,7 @@ class RowPopulationTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init() { useStyle(QStringLiteral("DejaVu Sans"), 10); }
     // Each kind's value cell, filled over a cell that showed "earlier", at the rate 0.8 CHF.
     void cell_roles_data()

@@ -33,7 +33,7 @@ class SharedPropertiesTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void rules_data()
     {
         QTest::addColumn<Selection>("selection");

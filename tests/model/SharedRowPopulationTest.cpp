@@ -31,7 +31,7 @@ class SharedRowPopulationTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void mixed_values_data()
     {
         QTest::addColumn<std::vector<PropertyPointer>>("properties");

@@ -23,7 +23,7 @@ class SpinBoxVariantCacheTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void variants_hold_exactly_what_was_asked_for()
     {
         VLDoubleSpinBoxData base;

@@ -37,7 +37,7 @@ class VisibleSelectionTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void selection_rules_data()
     {
         QTest::addColumn<bool>("byLabelKey");

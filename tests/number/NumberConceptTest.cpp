@@ -49,7 +49,7 @@ class NumberConceptTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void readings_data()
     {
         QTest::addColumn<PropertyPointer>("property");

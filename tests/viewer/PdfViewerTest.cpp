@@ -15,7 +15,7 @@ namespace {
 class DesktopStandIn : public QObject
 {
     Q_OBJECT
-public slots:
+public Q_SLOTS:
     void open(const QUrl &url) { opened << url; }
 
 public:
@@ -30,7 +30,7 @@ class PdfViewerTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void opens_the_written_file_or_tells_the_user()
     {
         QTemporaryDir temp;

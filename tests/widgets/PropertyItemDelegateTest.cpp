@@ -25,7 +25,7 @@ class PropertyItemDelegateTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void keyboard_editing_data()
     {
         QTest::addColumn<Roles>("roles");

@@ -75,7 +75,7 @@ class PropertyViewAccessibilityTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void value_cells_are_announced_data()
     {
         QTest::addColumn<Roles>("roles");
