@@ -2,6 +2,7 @@
 // headless options (--dump, --screenshot) fill the window offscreen and exit. An interactive run
 // remembers its language, window and settings for the next one.
 #include "app/plan/PlanFile.h"
+#include "app/ui/HighDpiScaling.h"
 #include "app/ui/MainWindow.h"
 
 #include <QApplication>
@@ -49,9 +50,11 @@ void installTranslations(QApplication &application, const QString &language)
 
 int main(int argc, char **argv)
 {
+#ifdef SIGXFSZ
     // A write beyond the file-size limit then fails with EFBIG, which saving reports, instead of
     // killing the editor with the user's unsaved edits.
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Edits the properties of a manufacturing process plan."));
     parser.addHelpOption();
@@ -84,6 +87,7 @@ int main(int argc, char **argv)
         QCoreApplication core(argc, argv);
         parser.process(core);
     }
+    useHighDpiScaling();
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Velmaris"));
     QApplication::setApplicationName(QStringLiteral("velmaris-editor"));

@@ -22,8 +22,14 @@ private Q_SLOTS:
         QTest::newRow("inner blanks stay") << int(Qt::EditRole) << empty << QVariant(QStringLiteral(" a ")) << QVariant(QStringLiteral(" a ")) << true;
         QTest::newRow("same number") << int(Qt::EditRole) << QVariant(2.5) << QVariant(2.5) << QVariant(2.5) << false;
         QTest::newRow("other type") << int(Qt::EditRole) << QVariant(2.5) << QVariant(true) << QVariant(true) << true;
-        // Qt 5 equality converts the old value to the new one's type: 5 equals "5".
+        // The old value converts to the entered one's type: 5 equals "5", in Qt 6 as in Qt 5.
         QTest::newRow("converted equal") << int(Qt::EditRole) << QVariant(5) << QVariant(QStringLiteral("5")) << QVariant(QStringLiteral("5")) << false;
+        QTest::newRow("flag as its text") << int(Qt::EditRole) << QVariant(true) << QVariant(QStringLiteral("true")) << QVariant(QStringLiteral("true")) << false;
+        QTest::newRow("number over its text") << int(Qt::EditRole) << QVariant(QStringLiteral("7")) << QVariant(7) << QVariant(7) << false;
+        QTest::newRow("whole over decimal") << int(Qt::EditRole) << QVariant(2.0) << QVariant(2) << QVariant(2) << false;
+        QTest::newRow("converted unequal") << int(Qt::EditRole) << QVariant(3) << QVariant(QStringLiteral("3.5")) << QVariant(QStringLiteral("3.5")) << true;
+        QTest::newRow("conversion fails") << int(Qt::EditRole) << QVariant(QStringLiteral("abc")) << QVariant(3) << QVariant(3) << true;
+        QTest::newRow("nothing over text") << int(Qt::EditRole) << QVariant(QStringLiteral("x")) << QVariant() << QVariant() << true;
         QTest::newRow("tooltip cleaned, not signalled") << int(Qt::ToolTipRole) << QVariant(QStringLiteral("x"))
                                                         << QVariant(QStringLiteral("  ")) << empty << false;
         QTest::newRow("display role not signalled") << int(Qt::DisplayRole) << empty << QVariant(QStringLiteral("shown"))
