@@ -4,23 +4,7 @@
 
 #include <algorithm>
 
-#include <sys/stat.h>
-
 namespace VelmarisEditor {
-
-FileIdentity FileIdentity::ofFile(const QString &path)
-{
-    FileIdentity identity;
-    struct stat status{};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return identity;
-    identity.exists = true;
-    identity.size = status.st_size;
-    identity.modifiedNs = std::int64_t(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
-    identity.device = status.st_dev;
-    identity.inode = status.st_ino;
-    return identity;
-}
 
 QByteArray FileIdentity::hashOf(const char *data, std::size_t size)
 {
