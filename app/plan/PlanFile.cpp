@@ -12,17 +12,19 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <limits>
+#include <string_view>
 #include <utility>
 
 #include <sys/mman.h>
 #include <unistd.h>
 
 using namespace CCAPIBaseCommon;
-using Json = nlohmann::json;
 
 namespace VelmarisEditor {
 
@@ -45,80 +47,130 @@ struct Refusal
     QString problem;
 };
 
-// A JSON value together with where it stands in the file, for messages; null when missing. The
-// place is spelled out only for a message: reading a plan looks up millions of fields.
+// Every member name the reader looks up; s_fieldNames spells them in the same order.
+enum class Field : std::uint8_t {
+    Format, Version, Labels, Objects,
+    Id, Kind, Type, Name, Properties,
+    Key, Category, Position, Visible, LabelEditable, Unit, Min, Max, Values, Active, Lots, Automatic,
+    Editable, Shown, RangeApplied, Value, NoValue, Modified, MultiLine,
+};
+constexpr std::array<std::string_view, std::size_t(Field::MultiLine) + 1> s_fieldNames{
+    "format", "version", "labels", "objects",
+    "id", "kind", "type", "name", "properties",
+    "key", "category", "position", "visible", "labelEditable", "unit", "min", "max", "values", "active", "lots", "automatic",
+    "editable", "shown", "rangeApplied", "value", "noValue", "modified", "multiLine",
+};
+
+const KnownNames &fieldNames()
+{
+    static const KnownNames names(s_fieldNames);
+    return names;
+}
+
+std::string_view nameOf(Field field)
+{
+    return s_fieldNames[static_cast<std::size_t>(field)];
+}
+
+// A JSON value together with where it stands in the file, for messages; missing when the file
+// leaves it out. The place is spelled out only for a message: reading a plan looks up millions of
+// fields.
 class Node
 {
 public:
-    Node(const Json *value, QString place) : m_value(value), m_place(std::move(place)) {}
+    // Either the top of the file or, with a parent that outlives it, a member or an element of it.
+    explicit Node(JsonTree::Value value, const Node *parent = nullptr, std::string_view name = {}, std::int64_t index = -1)
+        : m_value(value)
+        , m_parent(parent)
+        , m_name(name)
+        , m_index(index)
+    {
+    }
 
     [[noreturn]] void refuse(const QString &problem) const { throw Refusal{place(), problem}; }
 
-    bool has(std::string_view name) const { return object().find(name) != object().end(); }
-    Node operator[](std::string_view name) const
+    bool has(Field field) const { return object().has(static_cast<std::uint8_t>(field)); }
+    Node operator[](Field field) const
     {
-        const auto found = object().find(name);
-        return Node(found == object().end() ? nullptr : &*found, this, name, -1);
+        return Node(object().member(static_cast<std::uint8_t>(field)), this, nameOf(field));
     }
-    Node at(int i) const { return Node(&array().at(static_cast<std::size_t>(i)), this, {}, i); }
-    int size() const { return static_cast<int>(array().size()); }
-    std::vector<std::string> names() const
+    int size() const { return static_cast<int>(list().size()); }
+    template<typename Visit>
+    void forEach(Visit visit) const
     {
-        std::vector<std::string> result;
-        for (const auto &member : object().items())
-            result.push_back(member.key());
+        int index = 0;
+        for (const JsonTree::Value element : list())
+            visit(Node(element, this, {}, index++));
+    }
+    // In the order of their names, whatever the file's.
+    std::vector<Node> members() const
+    {
+        std::vector<Node> result;
+        for (const JsonTree::Value member : object())
+            result.emplace_back(member, this, member.name());
+        std::sort(result.begin(), result.end(), [](const Node &a, const Node &b) { return a.m_name < b.m_name; });
         return result;
     }
+    std::string_view name() const { return m_name; }
 
     QString place() const
     {
-        if (!m_parent)
-            return m_place;
-        const QString parent = m_parent->place();
+        const QString parent = m_parent ? m_parent->place() : QString();
         if (m_index >= 0)
             return parent + QStringLiteral("[%1]").arg(m_index);
+        if (m_name.empty())
+            return parent;
         const QString shown = excerpt(QString::fromUtf8(m_name.data(), static_cast<int>(m_name.size())));
         return parent.isEmpty() ? shown : parent + QLatin1Char('.') + shown;
     }
 
-    const std::string &utf8() const
+    std::string_view utf8() const
     {
-        if (!is(&Json::is_string))
+        if (!is(JsonTree::Type::Text))
             refuse(expected("a text"));
-        return m_value->get_ref<const std::string &>();
+        return m_value.text();
     }
-    QString text() const { return QString::fromStdString(utf8()); }
-    // Label keys reach the host's translators, which need not keep what follows a NUL.
-    const std::string &key() const
+    QString text() const
     {
-        const std::string &key = utf8();
-        if (key.find('\0') != std::string::npos)
+        const std::string_view text = utf8();
+        return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+    }
+    // Label keys reach the host's translators, which need not keep what follows a NUL.
+    std::string_view key() const
+    {
+        const std::string_view key = utf8();
+        if (key.find('\0') != std::string_view::npos)
             refuse(QStringLiteral("the key \"%1\" holds a NUL character").arg(excerpt(text())));
         return key;
     }
     bool flag() const
     {
-        if (!is(&Json::is_boolean))
+        if (!is(JsonTree::Type::Boolean))
             refuse(expected("true or false"));
-        return m_value->get<bool>();
+        return m_value.flag();
     }
     double number() const
     {
-        if (!is(&Json::is_number))
+        if (is(JsonTree::Type::Integer))
+            return static_cast<double>(m_value.integer());
+        if (is(JsonTree::Type::Unsigned))
+            return static_cast<double>(m_value.natural());
+        if (!is(JsonTree::Type::Float))
             refuse(expected("a number"));
-        return m_value->get<double>();
+        return m_value.floating();
     }
     int whole() const
     {
         // Integers are checked as written: through a double a huge one could look whole and in range.
-        if (is(&Json::is_number_integer)) {
-            const bool fits = is(&Json::is_number_unsigned)
-                                  ? m_value->get<std::uint64_t>() <= std::numeric_limits<int>::max()
-                                  : m_value->get<std::int64_t>() >= std::numeric_limits<int>::min()
-                                        && m_value->get<std::int64_t>() <= std::numeric_limits<int>::max();
-            if (!fits)
-                refuseOutOfRange(QString::fromStdString(m_value->dump()));
-            return m_value->get<int>();
+        if (is(JsonTree::Type::Unsigned)) {
+            if (m_value.natural() > std::uint64_t(std::numeric_limits<int>::max()))
+                refuseOutOfRange(QString::number(m_value.natural()));
+            return static_cast<int>(m_value.natural());
+        }
+        if (is(JsonTree::Type::Integer)) {
+            if (m_value.integer() < std::numeric_limits<int>::min() || m_value.integer() > std::numeric_limits<int>::max())
+                refuseOutOfRange(QString::number(m_value.integer()));
+            return static_cast<int>(m_value.integer());
         }
         const double value = number();
         if (value != std::trunc(value))
@@ -128,39 +180,23 @@ public:
         return static_cast<int>(value);
     }
 
-    bool flagOr(std::string_view name, bool fallback) const
-    {
-        const Node field = (*this)[name];
-        return field.m_value ? field.flag() : fallback;
-    }
-    std::string utf8Or(std::string_view name, const std::string &fallback) const
-    {
-        const Node field = (*this)[name];
-        return field.m_value ? field.utf8() : fallback;
-    }
+    bool flagOr(Field field, bool fallback) const { return has(field) ? (*this)[field].flag() : fallback; }
+    std::string_view utf8Or(Field field) const { return has(field) ? (*this)[field].utf8() : std::string_view(); }
 
 private:
-    Node(const Json *value, const Node *parent, std::string_view name, int index)
-        : m_value(value)
-        , m_parent(parent)
-        , m_name(name)
-        , m_index(index)
-    {
-    }
+    bool is(JsonTree::Type type) const { return m_value.exists() && m_value.type() == type; }
 
-    bool is(bool (Json::*test)() const noexcept) const { return m_value && (m_value->*test)(); }
-
-    const Json &object() const
+    JsonTree::Value object() const
     {
-        if (!is(&Json::is_object))
+        if (!is(JsonTree::Type::Object))
             refuse(expected("an object"));
-        return *m_value;
+        return m_value;
     }
-    const Json &array() const
+    JsonTree::Value list() const
     {
-        if (!is(&Json::is_array))
+        if (!is(JsonTree::Type::List))
             refuse(expected("a list"));
-        return *m_value;
+        return m_value;
     }
 
     [[noreturn]] void refuseOutOfRange(const QString &shown) const
@@ -170,40 +206,52 @@ private:
 
     QString expected(const char *what) const
     {
-        if (!m_value)
+        if (!m_value.exists())
             return QStringLiteral("missing, expected %1").arg(QLatin1String(what));
         return QStringLiteral("expected %1").arg(QLatin1String(what));
     }
 
-    const Json *m_value;
-    // Either a place of its own or a parent and the name or index within it; the parent
-    // outlives the node.
-    QString m_place;
-    const Node *m_parent = nullptr;
+    JsonTree::Value m_value;
+    const Node *m_parent;
     std::string_view m_name;
-    int m_index = -1;
+    std::int64_t m_index;
 };
+
+enum class Kind { Integer, Double, String, Boolean, Enum, MultiDouble, MultiInteger, Unknown };
+
+Kind kindOf(std::string_view name)
+{
+    static const std::pair<std::string_view, Kind> kinds[] = {
+        {"integer", Kind::Integer}, {"double", Kind::Double}, {"string", Kind::String}, {"boolean", Kind::Boolean},
+        {"enum", Kind::Enum}, {"multi-double", Kind::MultiDouble}, {"multi-integer", Kind::MultiInteger}};
+    for (const auto &[spelled, kind] : kinds) {
+        if (spelled == name)
+            return kind;
+    }
+    return Kind::Unknown;
+}
 
 std::vector<double> numbers(const Node &list)
 {
     std::vector<double> result;
-    for (int i = 0; i < list.size(); ++i)
-        result.push_back(list.at(i).number());
+    result.reserve(static_cast<std::size_t>(list.size()));
+    list.forEach([&result](const Node &element) { result.push_back(element.number()); });
     return result;
 }
 
-// The value of a property description in the form its kind holds it.
-PropertyValue valueOf(const Node &value, const QString &kind, const std::vector<std::string> &allowed)
+// The value of a property description in the form its kind holds it; a choice is held as its
+// place among the allowed values.
+PropertyValue valueOf(const Node &value, Kind kind, const std::vector<std::string> &allowed)
 {
-    if (kind == QLatin1String("integer"))
+    if (kind == Kind::Integer)
         return value.whole();
-    if (kind == QLatin1String("double"))
+    if (kind == Kind::Double)
         return value.number();
-    if (kind == QLatin1String("string"))
-        return value.utf8();
-    if (kind == QLatin1String("boolean"))
+    if (kind == Kind::String)
+        return std::string(value.utf8());
+    if (kind == Kind::Boolean)
         return value.flag();
-    const std::string &key = value.key();
+    const std::string_view key = value.key();
     for (std::size_t i = 0; i < allowed.size(); ++i) {
         if (allowed[i] == key)
             return static_cast<int>(i);
@@ -213,139 +261,130 @@ PropertyValue valueOf(const Node &value, const QString &kind, const std::vector<
 
 // The fields a kind does not use are checked all the same: a field of the wrong type is a
 // mistake in the file whichever kind it stands on.
-void checkUnusedFields(const Node &node, const QString &kind, bool multi)
+void checkUnusedFields(const Node &node, Kind kind, bool multi)
 {
     if (multi) {
-        if (node.has("value"))
-            valueOf(node["value"], kind == QLatin1String("multi-integer") ? QStringLiteral("integer")
-                                                                           : QStringLiteral("double"), {});
+        if (node.has(Field::Value))
+            valueOf(node[Field::Value], kind == Kind::MultiInteger ? Kind::Integer : Kind::Double, {});
     } else {
-        if (node.has("active"))
-            node["active"].whole();
-        node.flagOr("lots", false);
-        if (node.has("values") && kind != QLatin1String("enum"))
-            node["values"].size();
+        if (node.has(Field::Active))
+            node[Field::Active].whole();
+        node.flagOr(Field::Lots, false);
+        if (node.has(Field::Values) && kind != Kind::Enum)
+            node[Field::Values].size();
     }
-    if (kind != QLatin1String("string"))
-        node.flagOr("multiLine", false);
+    if (kind != Kind::String)
+        node.flagOr(Field::MultiLine, false);
 }
 
-std::shared_ptr<BaseProperty> readProperty(const Node &node)
+std::shared_ptr<CostProperty> readProperty(const Node &node)
 {
-    const LabelKey key(node["key"].key(), node["category"].key(),
-                       node.has("position") ? node["position"].whole() : 0, node.flagOr("visible", true),
-                       node.flagOr("labelEditable", true));
-    const QString kind = node["kind"].text();
-    const std::string unit = node.utf8Or("unit", {});
+    LabelKey key(std::string(node[Field::Key].key()), std::string(node[Field::Category].key()),
+                       node.has(Field::Position) ? node[Field::Position].whole() : 0, node.flagOr(Field::Visible, true),
+                       node.flagOr(Field::LabelEditable, true));
+    const Kind kind = kindOf(node[Field::Kind].utf8());
+    const std::string unit(node.utf8Or(Field::Unit));
     // An integer property keeps its bounds as int, so they must be whole numbers that fit one.
-    const bool integral = kind == QLatin1String("integer");
-    const auto bound = [&node, integral](const char *name, double unbounded) -> double {
-        if (!node.has(name))
+    const bool integral = kind == Kind::Integer;
+    const auto bound = [&node, integral](Field field, double unbounded) -> double {
+        if (!node.has(field))
             return unbounded;
-        return integral ? node[name].whole() : node[name].number();
+        return integral ? node[field].whole() : node[field].number();
     };
-    const double min = bound("min", unboundedMinimum(integral));
-    const double max = bound("max", unboundedMaximum(integral));
+    const double min = bound(Field::Min, unboundedMinimum(integral));
+    const double max = bound(Field::Max, unboundedMaximum(integral));
     if (min > max)
-        node["min"].refuse(QStringLiteral("min %1 is greater than max %2").arg(min).arg(max));
+        node[Field::Min].refuse(QStringLiteral("min %1 is greater than max %2").arg(min).arg(max));
 
-    std::shared_ptr<BaseProperty> property;
+    std::shared_ptr<CostProperty> property;
     std::vector<std::string> allowed;
     PropertyValue current;
-    const bool multi = kind == QLatin1String("multi-double") || kind == QLatin1String("multi-integer");
+    const bool multi = kind == Kind::MultiDouble || kind == Kind::MultiInteger;
     if (multi) {
-        const int valueType = kind == QLatin1String("multi-double") ? BaseMultiProperty::DoubleValues
-                                                                    : BaseMultiProperty::IntegerValues;
-        std::vector<double> values = numbers(node["values"]);
-        if (valueType == BaseMultiProperty::IntegerValues) {
-            for (int i = 0; i < node["values"].size(); ++i)
-                values[static_cast<std::size_t>(i)] = node["values"].at(i).whole();
+        const Kind numberKind = kind == Kind::MultiInteger ? Kind::Integer : Kind::Double;
+        const int valueType = numberKind == Kind::Integer ? BaseMultiProperty::IntegerValues : BaseMultiProperty::DoubleValues;
+        const Node valuesNode = node[Field::Values];
+        std::vector<double> values = numbers(valuesNode);
+        if (numberKind == Kind::Integer) {
+            auto whole = values.begin();
+            valuesNode.forEach([&whole](const Node &element) { *whole++ = element.whole(); });
         }
-        const int type = node.flagOr("lots", false) ? MultiLotPropertyType : MultiValuePropertyType;
-        auto made = std::make_shared<BaseMultiProperty>(key, type, valueType, values, unit, min, max);
-        const int active = node.has("active") ? node["active"].whole() : 0;
+        const int type = node.flagOr(Field::Lots, false) ? MultiLotPropertyType : MultiValuePropertyType;
+        auto made = std::make_shared<BaseMultiProperty>(std::move(key), type, valueType, values, unit, min, max);
+        const int active = node.has(Field::Active) ? node[Field::Active].whole() : 0;
         if (active < 0 || active >= static_cast<int>(values.size()))
-            node[node.has("active") ? "active" : "values"].refuse(
+            node[node.has(Field::Active) ? Field::Active : Field::Values].refuse(
                 QStringLiteral("active variant %1 is not one of the %2 values").arg(active).arg(values.size()));
         made->setActiveIndex(active);
         current = made->value();
-        if (node.has("automatic")) {
-            const QString numberKind = valueType == BaseMultiProperty::IntegerValues ? QStringLiteral("integer")
-                                                                                     : QStringLiteral("double");
-            made->restore({valueOf(node["automatic"], numberKind, {}), false, false});
-        }
+        if (node.has(Field::Automatic))
+            made->restore({valueOf(node[Field::Automatic], numberKind, {}), false, false});
         made->markCurrentStateAutomatic();
         property = made;
     } else {
-        if (kind == QLatin1String("enum")) {
-            const Node values = node["values"];
-            for (int i = 0; i < values.size(); ++i)
-                allowed.push_back(values.at(i).key());
-        } else if (kind != QLatin1String("integer") && kind != QLatin1String("double")
-                   && kind != QLatin1String("string") && kind != QLatin1String("boolean")) {
-            node["kind"].refuse(QStringLiteral("unknown property kind \"%1\"").arg(excerpt(kind)));
-        }
-        const Node automaticNode = node.has("automatic") ? node["automatic"] : node["value"];
-        const PropertyValue automatic = valueOf(automaticNode, kind, allowed);
-        if (kind == QLatin1String("integer"))
-            property = std::make_shared<CostPropertyInteger>(key, std::get<int>(automatic), unit,
+        if (kind == Kind::Enum)
+            node[Field::Values].forEach([&allowed](const Node &element) { allowed.emplace_back(element.key()); });
+        else if (kind == Kind::Unknown)
+            node[Field::Kind].refuse(QStringLiteral("unknown property kind \"%1\"").arg(excerpt(node[Field::Kind].text())));
+        const Node automaticNode = node[node.has(Field::Automatic) ? Field::Automatic : Field::Value];
+        PropertyValue automatic = valueOf(automaticNode, kind, allowed);
+        if (kind == Kind::Integer)
+            property = std::make_shared<CostPropertyInteger>(std::move(key), std::get<int>(automatic), unit,
                                                              static_cast<int>(min), static_cast<int>(max));
-        else if (kind == QLatin1String("double"))
-            property = std::make_shared<CostPropertyDouble>(key, std::get<double>(automatic), unit, min, max);
-        else if (kind == QLatin1String("string"))
-            property = std::make_shared<CostPropertyString>(key, std::get<std::string>(automatic),
-                                                            node.flagOr("multiLine", false));
-        else if (kind == QLatin1String("boolean"))
-            property = std::make_shared<CostPropertyBoolean>(key, std::get<bool>(automatic));
+        else if (kind == Kind::Double)
+            property = std::make_shared<CostPropertyDouble>(std::move(key), std::get<double>(automatic), unit, min, max);
+        else if (kind == Kind::String)
+            property = std::make_shared<CostPropertyString>(std::move(key), std::move(std::get<std::string>(automatic)),
+                                                            node.flagOr(Field::MultiLine, false));
+        else if (kind == Kind::Boolean)
+            property = std::make_shared<CostPropertyBoolean>(std::move(key), std::get<bool>(automatic));
         else
-            property = std::make_shared<CostPropertyEnum>(key, allowed, std::get<int>(automatic));
+            property = std::make_shared<CostPropertyEnum>(std::move(key), allowed, std::get<int>(automatic));
     }
 
-    if (auto *cost = dynamic_cast<CostProperty *>(property.get()))
-        cost->setEditable(node.flagOr("editable", true));
-    property->setPropertyVisible(node.flagOr("shown", true));
-    property->setRangeApplied(node.flagOr("rangeApplied", false));
+    property->setEditable(node.flagOr(Field::Editable, true));
+    property->setPropertyVisible(node.flagOr(Field::Shown, true));
+    property->setRangeApplied(node.flagOr(Field::RangeApplied, false));
     if (!multi)
-        current = valueOf(node["value"], kind, allowed);
-    property->restore({current, node.flagOr("noValue", false), node.flagOr("modified", false)});
+        current = valueOf(node[Field::Value], kind, allowed);
+    property->restore({std::move(current), node.flagOr(Field::NoValue, false), node.flagOr(Field::Modified, false)});
     checkUnusedFields(node, kind, multi);
     return property;
 }
 
 std::shared_ptr<CCAPIProcessLayout::TSObject> ownerOf(const Node &node)
 {
-    const QString kind = node["kind"].text();
-    const std::string &type = node["type"].key();
-    const std::string name = node.utf8Or("name", {});
-    if (kind == QLatin1String("feature"))
+    const std::string_view kind = node[Field::Kind].utf8();
+    const std::string type(node[Field::Type].key());
+    const std::string name(node.utf8Or(Field::Name));
+    if (kind == "feature")
         return std::make_shared<CCAPIProcessLayout::BaseFeature>(type, name);
-    if (kind == QLatin1String("assembly"))
+    if (kind == "assembly")
         return std::make_shared<CCAPIProcessLayout::BaseBaseAssembly>(type, name);
-    if (kind == QLatin1String("operation") || kind == QLatin1String("tool"))
+    if (kind == "operation" || kind == "tool")
         return std::make_shared<CCAPIProcessLayout::TSObject>(type, name);
-    node["kind"].refuse(QStringLiteral("unknown object kind \"%1\"").arg(excerpt(kind)));
+    node[Field::Kind].refuse(QStringLiteral("unknown object kind \"%1\"").arg(excerpt(node[Field::Kind].text())));
 }
 
 void readObject(const Node &node, PlanDocument &plan)
 {
     PlanObject object;
-    object.id = node["id"].whole();
+    object.id = node[Field::Id].whole();
     if (plan.object(object.id))
-        node["id"].refuse(QStringLiteral("duplicate object id %1").arg(object.id));
-    object.kind = node["kind"].utf8();
+        node[Field::Id].refuse(QStringLiteral("duplicate object id %1").arg(object.id));
+    object.kind = node[Field::Kind].utf8();
     object.owner = ownerOf(node);
     object.object = std::make_shared<Velmaris::Object>(object.id);
-    const Node properties = node["properties"];
+    const Node properties = node[Field::Properties];
     object.reserve(static_cast<std::size_t>(properties.size()));
-    for (int p = 0; p < properties.size(); ++p) {
-        const Node description = properties.at(p);
-        if (object.property(description["key"].key()))
-            description["key"].refuse(QStringLiteral("duplicate property key \"%1\"")
-                                          .arg(excerpt(description["key"].text())));
-        std::shared_ptr<BaseProperty> property = readProperty(description);
+    properties.forEach([&object](const Node &description) {
+        const Node key = description[Field::Key];
+        if (object.property(std::string(key.key())))
+            key.refuse(QStringLiteral("duplicate property key \"%1\"").arg(excerpt(key.text())));
+        std::shared_ptr<CostProperty> property = readProperty(description);
         property->setOwnerObject(object.owner.get());
-        object.addProperty(Velmaris::PropertySignalContainer::make(property, object.object));
-    }
+        object.addProperty(Velmaris::PropertySignalContainer::make(std::move(property), object.object));
+    });
     plan.addObject(std::move(object));
 }
 
@@ -353,23 +392,23 @@ void readObject(const Node &node, PlanDocument &plan)
 void readFrame(const Node &root, PlanDocument &plan)
 {
     const QString format = QLatin1String(s_planFormat);
-    if (!root.has("format"))
+    if (!root.has(Field::Format))
         throw Refusal{QString(), QStringLiteral("is not a plan file: it has no \"format\": \"%1\"").arg(format)};
-    if (root["format"].text() != format)
-        root["format"].refuse(QStringLiteral("\"%1\" is not a plan file's format (expected \"%2\")")
-                                  .arg(excerpt(root["format"].text()), format));
-    if (root["version"].whole() != s_planVersion)
-        root["version"].refuse(QStringLiteral("version %1 is not supported (expected %2)")
-                                   .arg(root["version"].whole()).arg(s_planVersion));
-    if (root.has("labels")) {
-        const Node labels = root["labels"];
-        for (const std::string &language : labels.names()) {
-            const Node table = labels[language];
-            for (const std::string &key : table.names())
-                plan.labels.setLabel(key, table[key].utf8(), language);
+    if (root[Field::Format].text() != format)
+        root[Field::Format].refuse(QStringLiteral("\"%1\" is not a plan file's format (expected \"%2\")")
+                                       .arg(excerpt(root[Field::Format].text()), format));
+    if (root[Field::Version].whole() != s_planVersion)
+        root[Field::Version].refuse(QStringLiteral("version %1 is not supported (expected %2)")
+                                        .arg(root[Field::Version].whole()).arg(s_planVersion));
+    if (root.has(Field::Labels)) {
+        const Node labels = root[Field::Labels];
+        for (const Node &table : labels.members()) {
+            const std::string language(table.name());
+            for (const Node &label : table.members())
+                plan.labels.setLabel(std::string(label.name()), std::string(label.utf8()), language);
         }
     }
-    root["objects"].size(); // a list, though empty here
+    root[Field::Objects].size(); // a list, though empty here
 }
 
 } // namespace
@@ -389,7 +428,8 @@ std::unique_ptr<PlanDocument> parseText(std::string_view json, const QString &so
         progress->total = static_cast<std::int64_t>(json.size());
     auto plan = std::make_unique<PlanDocument>();
     bool cancelled = false;
-    const auto take = [&](Json &element, std::size_t index, std::size_t bytesRead, JsonRefusal *refusal) {
+    const Node objectList(JsonTree::Value(), nullptr, nameOf(Field::Objects));
+    const auto take = [&](JsonTree::Value element, std::size_t index, std::size_t bytesRead, JsonRefusal *refusal) {
         if (progress) {
             progress->done = static_cast<std::int64_t>(bytesRead);
             if (progress->cancelled) {
@@ -401,26 +441,26 @@ std::unique_ptr<PlanDocument> parseText(std::string_view json, const QString &so
         if (readUpTo)
             readUpTo(bytesRead);
         try {
-            readObject(Node(&element, QStringLiteral("objects[%1]").arg(index)), *plan);
+            readObject(Node(element, &objectList, {}, static_cast<std::int64_t>(index)), *plan);
             return true;
         } catch (const Refusal &refused) {
             *refusal = {refused.place, refused.problem};
             return false;
         }
     };
-    const StreamedList objects{"objects", take};
+    const StreamedList objects{std::string(nameOf(Field::Objects)), take};
     JsonRefusal syntax;
-    const std::optional<Json> document = parseStrictJson(json, &syntax, &objects);
+    const std::optional<JsonTree> document = parseStrictJson(json, fieldNames(), &syntax, &objects);
     if (!document) {
         *error = {sourceName, syntax.place, syntax.problem, cancelled};
         return nullptr;
     }
-    if (!document->is_object()) {
+    if (document->root().type() != JsonTree::Type::Object) {
         *error = {sourceName, QString(), QStringLiteral("expected a plan object at the top")};
         return nullptr;
     }
     try {
-        readFrame(Node(&*document, QString()), *plan);
+        readFrame(Node(document->root()), *plan);
     } catch (const Refusal &refusal) {
         *error = {sourceName, refusal.place, refusal.problem};
         return nullptr;

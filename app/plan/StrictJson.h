@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "app/plan/JsonTree.h"
 
-#include <nlohmann/json.hpp>
+#include <QString>
 
 #include <functional>
 #include <optional>
@@ -24,13 +24,14 @@ struct JsonRefusal
 struct StreamedList
 {
     std::string member;
-    std::function<bool(nlohmann::json &element, std::size_t index, std::size_t bytesRead, JsonRefusal *refusal)> take;
+    std::function<bool(JsonTree::Value element, std::size_t index, std::size_t bytesRead, JsonRefusal *refusal)> take;
 };
 
 // Reads JSON as RFC 8259 defines it, and also refuses what would make a plan ambiguous: a
 // member name given twice in one object, a member name holding NUL, nesting deeper than a plan
 // ever needs. Numbers that do not fit a double are refused; integers keep all their digits.
-std::optional<nlohmann::json> parseStrictJson(std::string_view text, JsonRefusal *refusal,
-                                             const StreamedList *streamed = nullptr);
+// Members are found by the known names given.
+std::optional<JsonTree> parseStrictJson(std::string_view text, const KnownNames &names, JsonRefusal *refusal,
+                                        const StreamedList *streamed = nullptr);
 
 } // namespace VelmarisEditor
