@@ -6,18 +6,15 @@
 
 #include "app/plan/Excerpt.h"
 #include "app/plan/PlanFormat.h"
+#include "app/plan/PlanNode.h"
 #include "app/plan/StrictJson.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
-#include <algorithm>
-#include <array>
-#include <cmath>
 #include <cstdint>
 #include <functional>
-#include <limits>
 #include <string_view>
 #include <utility>
 
@@ -40,216 +37,46 @@ qint64 physicalMemory()
     return pages > 0 && pageSize > 0 ? qint64(pages) * pageSize : 0;
 }
 
-// Raised while reading a plan; caught at the entry points, which turn it into a PlanError.
-struct Refusal
+enum class PropertyKind { Integer, Double, String, Boolean, Enum, MultiDouble, MultiInteger, Unknown };
+
+PropertyKind kindOf(std::string_view name)
 {
-    QString place;
-    QString problem;
-};
-
-// Every member name the reader looks up; s_fieldNames spells them in the same order.
-enum class Field : std::uint8_t {
-    Format, Version, Labels, Objects,
-    Id, Kind, Type, Name, Properties,
-    Key, Category, Position, Visible, LabelEditable, Unit, Min, Max, Values, Active, Lots, Automatic,
-    Editable, Shown, RangeApplied, Value, NoValue, Modified, MultiLine,
-};
-constexpr std::array<std::string_view, std::size_t(Field::MultiLine) + 1> s_fieldNames{
-    "format", "version", "labels", "objects",
-    "id", "kind", "type", "name", "properties",
-    "key", "category", "position", "visible", "labelEditable", "unit", "min", "max", "values", "active", "lots", "automatic",
-    "editable", "shown", "rangeApplied", "value", "noValue", "modified", "multiLine",
-};
-
-const KnownNames &fieldNames()
-{
-    static const KnownNames names(s_fieldNames);
-    return names;
-}
-
-std::string_view nameOf(Field field)
-{
-    return s_fieldNames[static_cast<std::size_t>(field)];
-}
-
-// A JSON value together with where it stands in the file, for messages; missing when the file
-// leaves it out. The place is spelled out only for a message: reading a plan looks up millions of
-// fields.
-class Node
-{
-public:
-    // Either the top of the file or, with a parent that outlives it, a member or an element of it.
-    explicit Node(JsonTree::Value value, const Node *parent = nullptr, std::string_view name = {}, std::int64_t index = -1)
-        : m_value(value)
-        , m_parent(parent)
-        , m_name(name)
-        , m_index(index)
-    {
-    }
-
-    [[noreturn]] void refuse(const QString &problem) const { throw Refusal{place(), problem}; }
-
-    bool has(Field field) const { return object().has(static_cast<std::uint8_t>(field)); }
-    Node operator[](Field field) const
-    {
-        return Node(object().member(static_cast<std::uint8_t>(field)), this, nameOf(field));
-    }
-    int size() const { return static_cast<int>(list().size()); }
-    template<typename Visit>
-    void forEach(Visit visit) const
-    {
-        int index = 0;
-        for (const JsonTree::Value element : list())
-            visit(Node(element, this, {}, index++));
-    }
-    // In the order of their names, whatever the file's.
-    std::vector<Node> members() const
-    {
-        std::vector<Node> result;
-        for (const JsonTree::Value member : object())
-            result.emplace_back(member, this, member.name());
-        std::sort(result.begin(), result.end(), [](const Node &a, const Node &b) { return a.m_name < b.m_name; });
-        return result;
-    }
-    std::string_view name() const { return m_name; }
-
-    QString place() const
-    {
-        const QString parent = m_parent ? m_parent->place() : QString();
-        if (m_index >= 0)
-            return parent + QStringLiteral("[%1]").arg(m_index);
-        if (m_name.empty())
-            return parent;
-        const QString shown = excerpt(QString::fromUtf8(m_name.data(), static_cast<int>(m_name.size())));
-        return parent.isEmpty() ? shown : parent + QLatin1Char('.') + shown;
-    }
-
-    std::string_view utf8() const
-    {
-        if (!is(JsonTree::Type::Text))
-            refuse(expected("a text"));
-        return m_value.text();
-    }
-    QString text() const
-    {
-        const std::string_view text = utf8();
-        return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-    }
-    // Label keys reach the host's translators, which need not keep what follows a NUL.
-    std::string_view key() const
-    {
-        const std::string_view key = utf8();
-        if (key.find('\0') != std::string_view::npos)
-            refuse(QStringLiteral("the key \"%1\" holds a NUL character").arg(excerpt(text())));
-        return key;
-    }
-    bool flag() const
-    {
-        if (!is(JsonTree::Type::Boolean))
-            refuse(expected("true or false"));
-        return m_value.flag();
-    }
-    double number() const
-    {
-        if (is(JsonTree::Type::Integer))
-            return static_cast<double>(m_value.integer());
-        if (is(JsonTree::Type::Unsigned))
-            return static_cast<double>(m_value.natural());
-        if (!is(JsonTree::Type::Float))
-            refuse(expected("a number"));
-        return m_value.floating();
-    }
-    int whole() const
-    {
-        // Integers are checked as written: through a double a huge one could look whole and in range.
-        if (is(JsonTree::Type::Unsigned)) {
-            if (m_value.natural() > std::uint64_t(std::numeric_limits<int>::max()))
-                refuseOutOfRange(QString::number(m_value.natural()));
-            return static_cast<int>(m_value.natural());
-        }
-        if (is(JsonTree::Type::Integer)) {
-            if (m_value.integer() < std::numeric_limits<int>::min() || m_value.integer() > std::numeric_limits<int>::max())
-                refuseOutOfRange(QString::number(m_value.integer()));
-            return static_cast<int>(m_value.integer());
-        }
-        const double value = number();
-        if (value != std::trunc(value))
-            refuse(QStringLiteral("expected a whole number, found %1").arg(value));
-        if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-            refuseOutOfRange(QString::number(value));
-        return static_cast<int>(value);
-    }
-
-    bool flagOr(Field field, bool fallback) const { return has(field) ? (*this)[field].flag() : fallback; }
-    std::string_view utf8Or(Field field) const { return has(field) ? (*this)[field].utf8() : std::string_view(); }
-
-private:
-    bool is(JsonTree::Type type) const { return m_value.exists() && m_value.type() == type; }
-
-    JsonTree::Value object() const
-    {
-        if (!is(JsonTree::Type::Object))
-            refuse(expected("an object"));
-        return m_value;
-    }
-    JsonTree::Value list() const
-    {
-        if (!is(JsonTree::Type::List))
-            refuse(expected("a list"));
-        return m_value;
-    }
-
-    [[noreturn]] void refuseOutOfRange(const QString &shown) const
-    {
-        refuse(QStringLiteral("the whole number %1 is out of range").arg(shown));
-    }
-
-    QString expected(const char *what) const
-    {
-        if (!m_value.exists())
-            return QStringLiteral("missing, expected %1").arg(QLatin1String(what));
-        return QStringLiteral("expected %1").arg(QLatin1String(what));
-    }
-
-    JsonTree::Value m_value;
-    const Node *m_parent;
-    std::string_view m_name;
-    std::int64_t m_index;
-};
-
-enum class Kind { Integer, Double, String, Boolean, Enum, MultiDouble, MultiInteger, Unknown };
-
-Kind kindOf(std::string_view name)
-{
-    static const std::pair<std::string_view, Kind> kinds[] = {
-        {"integer", Kind::Integer}, {"double", Kind::Double}, {"string", Kind::String}, {"boolean", Kind::Boolean},
-        {"enum", Kind::Enum}, {"multi-double", Kind::MultiDouble}, {"multi-integer", Kind::MultiInteger}};
+    static const std::pair<std::string_view, PropertyKind> kinds[] = {
+        {"integer", PropertyKind::Integer}, {"double", PropertyKind::Double}, {"string", PropertyKind::String},
+        {"boolean", PropertyKind::Boolean}, {"enum", PropertyKind::Enum}, {"multi-double", PropertyKind::MultiDouble},
+        {"multi-integer", PropertyKind::MultiInteger}};
     for (const auto &[spelled, kind] : kinds) {
         if (spelled == name)
             return kind;
     }
-    return Kind::Unknown;
+    return PropertyKind::Unknown;
 }
 
-std::vector<double> numbers(const Node &list)
+// What each value of a multi-valued kind is.
+PropertyKind variantKind(PropertyKind multi)
+{
+    return multi == PropertyKind::MultiInteger ? PropertyKind::Integer : PropertyKind::Double;
+}
+
+std::vector<double> numbers(const PlanNode &list)
 {
     std::vector<double> result;
     result.reserve(static_cast<std::size_t>(list.size()));
-    list.forEach([&result](const Node &element) { result.push_back(element.number()); });
+    list.forEach([&result](const PlanNode &element) { result.push_back(element.number()); });
     return result;
 }
 
 // The value of a property description in the form its kind holds it; a choice is held as its
 // place among the allowed values.
-PropertyValue valueOf(const Node &value, Kind kind, const std::vector<std::string> &allowed)
+PropertyValue valueOf(const PlanNode &value, PropertyKind kind, const std::vector<std::string> &allowed)
 {
-    if (kind == Kind::Integer)
+    if (kind == PropertyKind::Integer)
         return value.whole();
-    if (kind == Kind::Double)
+    if (kind == PropertyKind::Double)
         return value.number();
-    if (kind == Kind::String)
+    if (kind == PropertyKind::String)
         return std::string(value.utf8());
-    if (kind == Kind::Boolean)
+    if (kind == PropertyKind::Boolean)
         return value.flag();
     const std::string_view key = value.key();
     for (std::size_t i = 0; i < allowed.size(); ++i) {
@@ -261,31 +88,31 @@ PropertyValue valueOf(const Node &value, Kind kind, const std::vector<std::strin
 
 // The fields a kind does not use are checked all the same: a field of the wrong type is a
 // mistake in the file whichever kind it stands on.
-void checkUnusedFields(const Node &node, Kind kind, bool multi)
+void checkUnusedFields(const PlanNode &node, PropertyKind kind, bool multi)
 {
     if (multi) {
         if (node.has(Field::Value))
-            valueOf(node[Field::Value], kind == Kind::MultiInteger ? Kind::Integer : Kind::Double, {});
+            valueOf(node[Field::Value], variantKind(kind), {});
     } else {
         if (node.has(Field::Active))
             node[Field::Active].whole();
         node.flagOr(Field::Lots, false);
-        if (node.has(Field::Values) && kind != Kind::Enum)
+        if (node.has(Field::Values) && kind != PropertyKind::Enum)
             node[Field::Values].size();
     }
-    if (kind != Kind::String)
+    if (kind != PropertyKind::String)
         node.flagOr(Field::MultiLine, false);
 }
 
-std::shared_ptr<CostProperty> readProperty(const Node &node)
+std::shared_ptr<CostProperty> readProperty(const PlanNode &node)
 {
     LabelKey key(std::string(node[Field::Key].key()), std::string(node[Field::Category].key()),
-                       node.has(Field::Position) ? node[Field::Position].whole() : 0, node.flagOr(Field::Visible, true),
-                       node.flagOr(Field::LabelEditable, true));
-    const Kind kind = kindOf(node[Field::Kind].utf8());
+                 node.has(Field::Position) ? node[Field::Position].whole() : 0, node.flagOr(Field::Visible, true),
+                 node.flagOr(Field::LabelEditable, true));
+    const PropertyKind kind = kindOf(node[Field::Kind].utf8());
     const std::string unit(node.utf8Or(Field::Unit));
     // An integer property keeps its bounds as int, so they must be whole numbers that fit one.
-    const bool integral = kind == Kind::Integer;
+    const bool integral = kind == PropertyKind::Integer;
     const auto bound = [&node, integral](Field field, double unbounded) -> double {
         if (!node.has(field))
             return unbounded;
@@ -299,15 +126,16 @@ std::shared_ptr<CostProperty> readProperty(const Node &node)
     std::shared_ptr<CostProperty> property;
     std::vector<std::string> allowed;
     PropertyValue current;
-    const bool multi = kind == Kind::MultiDouble || kind == Kind::MultiInteger;
+    const bool multi = kind == PropertyKind::MultiDouble || kind == PropertyKind::MultiInteger;
     if (multi) {
-        const Kind numberKind = kind == Kind::MultiInteger ? Kind::Integer : Kind::Double;
-        const int valueType = numberKind == Kind::Integer ? BaseMultiProperty::IntegerValues : BaseMultiProperty::DoubleValues;
-        const Node valuesNode = node[Field::Values];
+        const PropertyKind numberKind = variantKind(kind);
+        const int valueType = numberKind == PropertyKind::Integer ? BaseMultiProperty::IntegerValues
+                                                                  : BaseMultiProperty::DoubleValues;
+        const PlanNode valuesNode = node[Field::Values];
         std::vector<double> values = numbers(valuesNode);
-        if (numberKind == Kind::Integer) {
+        if (numberKind == PropertyKind::Integer) {
             auto whole = values.begin();
-            valuesNode.forEach([&whole](const Node &element) { *whole++ = element.whole(); });
+            valuesNode.forEach([&whole](const PlanNode &element) { *whole++ = element.whole(); });
         }
         const int type = node.flagOr(Field::Lots, false) ? MultiLotPropertyType : MultiValuePropertyType;
         auto made = std::make_shared<BaseMultiProperty>(std::move(key), type, valueType, values, unit, min, max);
@@ -322,21 +150,23 @@ std::shared_ptr<CostProperty> readProperty(const Node &node)
         made->markCurrentStateAutomatic();
         property = made;
     } else {
-        if (kind == Kind::Enum)
-            node[Field::Values].forEach([&allowed](const Node &element) { allowed.emplace_back(element.key()); });
-        else if (kind == Kind::Unknown)
-            node[Field::Kind].refuse(QStringLiteral("unknown property kind \"%1\"").arg(excerpt(node[Field::Kind].text())));
-        const Node automaticNode = node[node.has(Field::Automatic) ? Field::Automatic : Field::Value];
+        if (kind == PropertyKind::Enum)
+            node[Field::Values].forEach([&allowed](const PlanNode &element) { allowed.emplace_back(element.key()); });
+        else if (kind == PropertyKind::Unknown)
+            node[Field::Kind].refuse(
+                QStringLiteral("unknown property kind \"%1\"").arg(excerpt(node[Field::Kind].text())));
+        const PlanNode automaticNode = node[node.has(Field::Automatic) ? Field::Automatic : Field::Value];
         PropertyValue automatic = valueOf(automaticNode, kind, allowed);
-        if (kind == Kind::Integer)
+        if (kind == PropertyKind::Integer)
             property = std::make_shared<CostPropertyInteger>(std::move(key), std::get<int>(automatic), unit,
                                                              static_cast<int>(min), static_cast<int>(max));
-        else if (kind == Kind::Double)
-            property = std::make_shared<CostPropertyDouble>(std::move(key), std::get<double>(automatic), unit, min, max);
-        else if (kind == Kind::String)
+        else if (kind == PropertyKind::Double)
+            property = std::make_shared<CostPropertyDouble>(std::move(key), std::get<double>(automatic), unit,
+                                                            min, max);
+        else if (kind == PropertyKind::String)
             property = std::make_shared<CostPropertyString>(std::move(key), std::move(std::get<std::string>(automatic)),
                                                             node.flagOr(Field::MultiLine, false));
-        else if (kind == Kind::Boolean)
+        else if (kind == PropertyKind::Boolean)
             property = std::make_shared<CostPropertyBoolean>(std::move(key), std::get<bool>(automatic));
         else
             property = std::make_shared<CostPropertyEnum>(std::move(key), allowed, std::get<int>(automatic));
@@ -352,7 +182,7 @@ std::shared_ptr<CostProperty> readProperty(const Node &node)
     return property;
 }
 
-std::shared_ptr<CCAPIProcessLayout::TSObject> ownerOf(const Node &node)
+std::shared_ptr<CCAPIProcessLayout::TSObject> ownerOf(const PlanNode &node)
 {
     const std::string_view kind = node[Field::Kind].utf8();
     const std::string type(node[Field::Type].key());
@@ -366,7 +196,7 @@ std::shared_ptr<CCAPIProcessLayout::TSObject> ownerOf(const Node &node)
     node[Field::Kind].refuse(QStringLiteral("unknown object kind \"%1\"").arg(excerpt(node[Field::Kind].text())));
 }
 
-void readObject(const Node &node, PlanDocument &plan)
+void readObject(const PlanNode &node, PlanDocument &plan)
 {
     PlanObject object;
     object.id = node[Field::Id].whole();
@@ -375,10 +205,10 @@ void readObject(const Node &node, PlanDocument &plan)
     object.kind = node[Field::Kind].utf8();
     object.owner = ownerOf(node);
     object.object = std::make_shared<Velmaris::Object>(object.id);
-    const Node properties = node[Field::Properties];
+    const PlanNode properties = node[Field::Properties];
     object.reserve(static_cast<std::size_t>(properties.size()));
-    properties.forEach([&object](const Node &description) {
-        const Node key = description[Field::Key];
+    properties.forEach([&object](const PlanNode &description) {
+        const PlanNode key = description[Field::Key];
         if (object.property(std::string(key.key())))
             key.refuse(QStringLiteral("duplicate property key \"%1\"").arg(excerpt(key.text())));
         std::shared_ptr<CostProperty> property = readProperty(description);
@@ -389,7 +219,7 @@ void readObject(const Node &node, PlanDocument &plan)
 }
 
 // What stands beside the objects, which were read one by one while the file was parsed.
-void readFrame(const Node &root, PlanDocument &plan)
+void readFrame(const PlanNode &root, PlanDocument &plan)
 {
     const QString format = QLatin1String(s_planFormat);
     if (!root.has(Field::Format))
@@ -401,10 +231,10 @@ void readFrame(const Node &root, PlanDocument &plan)
         root[Field::Version].refuse(QStringLiteral("version %1 is not supported (expected %2)")
                                         .arg(root[Field::Version].whole()).arg(s_planVersion));
     if (root.has(Field::Labels)) {
-        const Node labels = root[Field::Labels];
-        for (const Node &table : labels.members()) {
+        const PlanNode labels = root[Field::Labels];
+        for (const PlanNode &table : labels.members()) {
             const std::string language(table.name());
-            for (const Node &label : table.members())
+            for (const PlanNode &label : table.members())
                 plan.labels.setLabel(std::string(label.name()), std::string(label.utf8()), language);
         }
     }
@@ -428,7 +258,7 @@ std::unique_ptr<PlanDocument> parseText(std::string_view json, const QString &so
         progress->total = static_cast<std::int64_t>(json.size());
     auto plan = std::make_unique<PlanDocument>();
     bool cancelled = false;
-    const Node objectList(JsonTree::Value(), nullptr, nameOf(Field::Objects));
+    const PlanNode objectList(JsonTree::Value(), nullptr, nameOf(Field::Objects));
     const auto take = [&](JsonTree::Value element, std::size_t index, std::size_t bytesRead, JsonRefusal *refusal) {
         if (progress) {
             progress->done = static_cast<std::int64_t>(bytesRead);
@@ -441,7 +271,7 @@ std::unique_ptr<PlanDocument> parseText(std::string_view json, const QString &so
         if (readUpTo)
             readUpTo(bytesRead);
         try {
-            readObject(Node(element, &objectList, {}, static_cast<std::int64_t>(index)), *plan);
+            readObject(PlanNode(element, &objectList, {}, static_cast<std::int64_t>(index)), *plan);
             return true;
         } catch (const Refusal &refused) {
             *refusal = {refused.place, refused.problem};
@@ -460,7 +290,7 @@ std::unique_ptr<PlanDocument> parseText(std::string_view json, const QString &so
         return nullptr;
     }
     try {
-        readFrame(Node(document->root()), *plan);
+        readFrame(PlanNode(document->root()), *plan);
     } catch (const Refusal &refusal) {
         *error = {sourceName, refusal.place, refusal.problem};
         return nullptr;

@@ -84,7 +84,8 @@ QString description(const std::string &what, const std::string &lastRead)
 class TreeBuilder : public nlohmann::json_sax<Json>
 {
 public:
-    TreeBuilder(std::string_view text, const char *const *reached, const KnownNames &names, const StreamedList *streamed)
+    TreeBuilder(std::string_view text, const char *const *reached, const KnownNames &names,
+                const StreamedList *streamed)
         : m_text(text)
         , m_reached(reached)
         , m_tree(names)
