@@ -138,11 +138,13 @@ std::shared_ptr<CostProperty> readProperty(const PlanNode &node)
             valuesNode.forEach([&whole](const PlanNode &element) { *whole++ = element.whole(); });
         }
         const int type = node.flagOr(Field::Lots, false) ? MultiLotPropertyType : MultiValuePropertyType;
-        auto made = std::make_shared<BaseMultiProperty>(std::move(key), type, valueType, values, unit, min, max);
+        const std::size_t count = values.size();
+        auto made = std::make_shared<BaseMultiProperty>(std::move(key), type, valueType, std::move(values), unit, min,
+                                                        max);
         const int active = node.has(Field::Active) ? node[Field::Active].whole() : 0;
-        if (active < 0 || active >= static_cast<int>(values.size()))
+        if (active < 0 || active >= static_cast<int>(count))
             node[node.has(Field::Active) ? Field::Active : Field::Values].refuse(
-                QStringLiteral("active variant %1 is not one of the %2 values").arg(active).arg(values.size()));
+                QStringLiteral("active variant %1 is not one of the %2 values").arg(active).arg(count));
         made->setActiveIndex(active);
         current = made->value();
         if (node.has(Field::Automatic))
