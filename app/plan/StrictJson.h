@@ -20,7 +20,8 @@ struct JsonRefusal
 
 // The elements of one list member of the top-level object, handed over one by one as they are
 // read instead of kept in the document, where the list stays empty; with each, how many bytes
-// of the text were read. A taker that refuses an element says why and ends the reading.
+// of the text were read. An element is valid only while it is handed over. A taker that
+// refuses an element says why and ends the reading.
 struct StreamedList
 {
     std::string member;
