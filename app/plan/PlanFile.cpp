@@ -6,23 +6,22 @@
 
 #include "app/plan/Excerpt.h"
 #include "app/plan/PlanFormat.h"
+#include "app/plan/PlanNode.h"
 #include "app/plan/StrictJson.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
-#include <cmath>
-#include <functional>
 #include <cstdint>
-#include <limits>
+#include <functional>
+#include <string_view>
 #include <utility>
 
 #include <sys/mman.h>
 #include <unistd.h>
 
 using namespace CCAPIBaseCommon;
-using Json = nlohmann::json;
 
 namespace VelmarisEditor {
 
@@ -38,172 +37,48 @@ qint64 physicalMemory()
     return pages > 0 && pageSize > 0 ? qint64(pages) * pageSize : 0;
 }
 
-// Raised while reading a plan; caught at the entry points, which turn it into a PlanError.
-struct Refusal
+enum class PropertyKind { Integer, Double, String, Boolean, Enum, MultiDouble, MultiInteger, Unknown };
+
+PropertyKind kindOf(std::string_view name)
 {
-    QString place;
-    QString problem;
-};
+    static const std::pair<std::string_view, PropertyKind> kinds[] = {
+        {"integer", PropertyKind::Integer}, {"double", PropertyKind::Double}, {"string", PropertyKind::String},
+        {"boolean", PropertyKind::Boolean}, {"enum", PropertyKind::Enum}, {"multi-double", PropertyKind::MultiDouble},
+        {"multi-integer", PropertyKind::MultiInteger}};
+    for (const auto &[spelled, kind] : kinds) {
+        if (spelled == name)
+            return kind;
+    }
+    return PropertyKind::Unknown;
+}
 
-// A JSON value together with where it stands in the file, for messages; null when missing. The
-// place is spelled out only for a message: reading a plan looks up millions of fields.
-class Node
+// What each value of a multi-valued kind is.
+PropertyKind variantKind(PropertyKind multi)
 {
-public:
-    Node(const Json *value, QString place) : m_value(value), m_place(std::move(place)) {}
+    return multi == PropertyKind::MultiInteger ? PropertyKind::Integer : PropertyKind::Double;
+}
 
-    [[noreturn]] void refuse(const QString &problem) const { throw Refusal{place(), problem}; }
-
-    bool has(std::string_view name) const { return object().find(name) != object().end(); }
-    Node operator[](std::string_view name) const
-    {
-        const auto found = object().find(name);
-        return Node(found == object().end() ? nullptr : &*found, this, name, -1);
-    }
-    Node at(int i) const { return Node(&array().at(static_cast<std::size_t>(i)), this, {}, i); }
-    int size() const { return static_cast<int>(array().size()); }
-    std::vector<std::string> names() const
-    {
-        std::vector<std::string> result;
-        for (const auto &member : object().items())
-            result.push_back(member.key());
-        return result;
-    }
-
-    QString place() const
-    {
-        if (!m_parent)
-            return m_place;
-        const QString parent = m_parent->place();
-        if (m_index >= 0)
-            return parent + QStringLiteral("[%1]").arg(m_index);
-        const QString shown = excerpt(QString::fromUtf8(m_name.data(), static_cast<int>(m_name.size())));
-        return parent.isEmpty() ? shown : parent + QLatin1Char('.') + shown;
-    }
-
-    const std::string &utf8() const
-    {
-        if (!is(&Json::is_string))
-            refuse(expected("a text"));
-        return m_value->get_ref<const std::string &>();
-    }
-    QString text() const { return QString::fromStdString(utf8()); }
-    // Label keys reach the host's translators, which need not keep what follows a NUL.
-    const std::string &key() const
-    {
-        const std::string &key = utf8();
-        if (key.find('\0') != std::string::npos)
-            refuse(QStringLiteral("the key \"%1\" holds a NUL character").arg(excerpt(text())));
-        return key;
-    }
-    bool flag() const
-    {
-        if (!is(&Json::is_boolean))
-            refuse(expected("true or false"));
-        return m_value->get<bool>();
-    }
-    double number() const
-    {
-        if (!is(&Json::is_number))
-            refuse(expected("a number"));
-        return m_value->get<double>();
-    }
-    int whole() const
-    {
-        // Integers are checked as written: through a double a huge one could look whole and in range.
-        if (is(&Json::is_number_integer)) {
-            const bool fits = is(&Json::is_number_unsigned)
-                                  ? m_value->get<std::uint64_t>() <= std::numeric_limits<int>::max()
-                                  : m_value->get<std::int64_t>() >= std::numeric_limits<int>::min()
-                                        && m_value->get<std::int64_t>() <= std::numeric_limits<int>::max();
-            if (!fits)
-                refuseOutOfRange(QString::fromStdString(m_value->dump()));
-            return m_value->get<int>();
-        }
-        const double value = number();
-        if (value != std::trunc(value))
-            refuse(QStringLiteral("expected a whole number, found %1").arg(value));
-        if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-            refuseOutOfRange(QString::number(value));
-        return static_cast<int>(value);
-    }
-
-    bool flagOr(std::string_view name, bool fallback) const
-    {
-        const Node field = (*this)[name];
-        return field.m_value ? field.flag() : fallback;
-    }
-    std::string utf8Or(std::string_view name, const std::string &fallback) const
-    {
-        const Node field = (*this)[name];
-        return field.m_value ? field.utf8() : fallback;
-    }
-
-private:
-    Node(const Json *value, const Node *parent, std::string_view name, int index)
-        : m_value(value)
-        , m_parent(parent)
-        , m_name(name)
-        , m_index(index)
-    {
-    }
-
-    bool is(bool (Json::*test)() const noexcept) const { return m_value && (m_value->*test)(); }
-
-    const Json &object() const
-    {
-        if (!is(&Json::is_object))
-            refuse(expected("an object"));
-        return *m_value;
-    }
-    const Json &array() const
-    {
-        if (!is(&Json::is_array))
-            refuse(expected("a list"));
-        return *m_value;
-    }
-
-    [[noreturn]] void refuseOutOfRange(const QString &shown) const
-    {
-        refuse(QStringLiteral("the whole number %1 is out of range").arg(shown));
-    }
-
-    QString expected(const char *what) const
-    {
-        if (!m_value)
-            return QStringLiteral("missing, expected %1").arg(QLatin1String(what));
-        return QStringLiteral("expected %1").arg(QLatin1String(what));
-    }
-
-    const Json *m_value;
-    // Either a place of its own or a parent and the name or index within it; the parent
-    // outlives the node.
-    QString m_place;
-    const Node *m_parent = nullptr;
-    std::string_view m_name;
-    int m_index = -1;
-};
-
-std::vector<double> numbers(const Node &list)
+std::vector<double> numbers(const PlanNode &list)
 {
     std::vector<double> result;
-    for (int i = 0; i < list.size(); ++i)
-        result.push_back(list.at(i).number());
+    result.reserve(static_cast<std::size_t>(list.size()));
+    list.forEach([&result](const PlanNode &element) { result.push_back(element.number()); });
     return result;
 }
 
-// The value of a property description in the form its kind holds it.
-PropertyValue valueOf(const Node &value, const QString &kind, const std::vector<std::string> &allowed)
+// The value of a property description in the form its kind holds it; a choice is held as its
+// place among the allowed values.
+PropertyValue valueOf(const PlanNode &value, PropertyKind kind, const std::vector<std::string> &allowed)
 {
-    if (kind == QLatin1String("integer"))
+    if (kind == PropertyKind::Integer)
         return value.whole();
-    if (kind == QLatin1String("double"))
+    if (kind == PropertyKind::Double)
         return value.number();
-    if (kind == QLatin1String("string"))
-        return value.utf8();
-    if (kind == QLatin1String("boolean"))
+    if (kind == PropertyKind::String)
+        return std::string(value.utf8());
+    if (kind == PropertyKind::Boolean)
         return value.flag();
-    const std::string &key = value.key();
+    const std::string_view key = value.key();
     for (std::size_t i = 0; i < allowed.size(); ++i) {
         if (allowed[i] == key)
             return static_cast<int>(i);
@@ -213,163 +88,159 @@ PropertyValue valueOf(const Node &value, const QString &kind, const std::vector<
 
 // The fields a kind does not use are checked all the same: a field of the wrong type is a
 // mistake in the file whichever kind it stands on.
-void checkUnusedFields(const Node &node, const QString &kind, bool multi)
+void checkUnusedFields(const PlanNode &node, PropertyKind kind, bool multi)
 {
     if (multi) {
-        if (node.has("value"))
-            valueOf(node["value"], kind == QLatin1String("multi-integer") ? QStringLiteral("integer")
-                                                                           : QStringLiteral("double"), {});
+        if (node.has(Field::Value))
+            valueOf(node[Field::Value], variantKind(kind), {});
     } else {
-        if (node.has("active"))
-            node["active"].whole();
-        node.flagOr("lots", false);
-        if (node.has("values") && kind != QLatin1String("enum"))
-            node["values"].size();
+        if (node.has(Field::Active))
+            node[Field::Active].whole();
+        node.flagOr(Field::Lots, false);
+        if (node.has(Field::Values) && kind != PropertyKind::Enum)
+            node[Field::Values].size();
     }
-    if (kind != QLatin1String("string"))
-        node.flagOr("multiLine", false);
+    if (kind != PropertyKind::String)
+        node.flagOr(Field::MultiLine, false);
 }
 
-std::shared_ptr<BaseProperty> readProperty(const Node &node)
+std::shared_ptr<CostProperty> readProperty(const PlanNode &node)
 {
-    const LabelKey key(node["key"].key(), node["category"].key(),
-                       node.has("position") ? node["position"].whole() : 0, node.flagOr("visible", true),
-                       node.flagOr("labelEditable", true));
-    const QString kind = node["kind"].text();
-    const std::string unit = node.utf8Or("unit", {});
+    LabelKey key(std::string(node[Field::Key].key()), std::string(node[Field::Category].key()),
+                 node.has(Field::Position) ? node[Field::Position].whole() : 0, node.flagOr(Field::Visible, true),
+                 node.flagOr(Field::LabelEditable, true));
+    const PropertyKind kind = kindOf(node[Field::Kind].utf8());
+    const std::string unit(node.utf8Or(Field::Unit));
     // An integer property keeps its bounds as int, so they must be whole numbers that fit one.
-    const bool integral = kind == QLatin1String("integer");
-    const auto bound = [&node, integral](const char *name, double unbounded) -> double {
-        if (!node.has(name))
+    const bool integral = kind == PropertyKind::Integer;
+    const auto bound = [&node, integral](Field field, double unbounded) -> double {
+        if (!node.has(field))
             return unbounded;
-        return integral ? node[name].whole() : node[name].number();
+        return integral ? node[field].whole() : node[field].number();
     };
-    const double min = bound("min", unboundedMinimum(integral));
-    const double max = bound("max", unboundedMaximum(integral));
+    const double min = bound(Field::Min, unboundedMinimum(integral));
+    const double max = bound(Field::Max, unboundedMaximum(integral));
     if (min > max)
-        node["min"].refuse(QStringLiteral("min %1 is greater than max %2").arg(min).arg(max));
+        node[Field::Min].refuse(QStringLiteral("min %1 is greater than max %2").arg(min).arg(max));
 
-    std::shared_ptr<BaseProperty> property;
+    std::shared_ptr<CostProperty> property;
     std::vector<std::string> allowed;
     PropertyValue current;
-    const bool multi = kind == QLatin1String("multi-double") || kind == QLatin1String("multi-integer");
+    const bool multi = kind == PropertyKind::MultiDouble || kind == PropertyKind::MultiInteger;
     if (multi) {
-        const int valueType = kind == QLatin1String("multi-double") ? BaseMultiProperty::DoubleValues
-                                                                    : BaseMultiProperty::IntegerValues;
-        std::vector<double> values = numbers(node["values"]);
-        if (valueType == BaseMultiProperty::IntegerValues) {
-            for (int i = 0; i < node["values"].size(); ++i)
-                values[static_cast<std::size_t>(i)] = node["values"].at(i).whole();
+        const PropertyKind numberKind = variantKind(kind);
+        const int valueType = numberKind == PropertyKind::Integer ? BaseMultiProperty::IntegerValues
+                                                                  : BaseMultiProperty::DoubleValues;
+        const PlanNode valuesNode = node[Field::Values];
+        std::vector<double> values = numbers(valuesNode);
+        if (numberKind == PropertyKind::Integer) {
+            auto whole = values.begin();
+            valuesNode.forEach([&whole](const PlanNode &element) { *whole++ = element.whole(); });
         }
-        const int type = node.flagOr("lots", false) ? MultiLotPropertyType : MultiValuePropertyType;
-        auto made = std::make_shared<BaseMultiProperty>(key, type, valueType, values, unit, min, max);
-        const int active = node.has("active") ? node["active"].whole() : 0;
-        if (active < 0 || active >= static_cast<int>(values.size()))
-            node[node.has("active") ? "active" : "values"].refuse(
-                QStringLiteral("active variant %1 is not one of the %2 values").arg(active).arg(values.size()));
+        const int type = node.flagOr(Field::Lots, false) ? MultiLotPropertyType : MultiValuePropertyType;
+        const std::size_t count = values.size();
+        auto made = std::make_shared<BaseMultiProperty>(std::move(key), type, valueType, std::move(values), unit, min,
+                                                        max);
+        const int active = node.has(Field::Active) ? node[Field::Active].whole() : 0;
+        if (active < 0 || active >= static_cast<int>(count))
+            node[node.has(Field::Active) ? Field::Active : Field::Values].refuse(
+                QStringLiteral("active variant %1 is not one of the %2 values").arg(active).arg(count));
         made->setActiveIndex(active);
         current = made->value();
-        if (node.has("automatic")) {
-            const QString numberKind = valueType == BaseMultiProperty::IntegerValues ? QStringLiteral("integer")
-                                                                                     : QStringLiteral("double");
-            made->restore({valueOf(node["automatic"], numberKind, {}), false, false});
-        }
+        if (node.has(Field::Automatic))
+            made->restore({valueOf(node[Field::Automatic], numberKind, {}), false, false});
         made->markCurrentStateAutomatic();
         property = made;
     } else {
-        if (kind == QLatin1String("enum")) {
-            const Node values = node["values"];
-            for (int i = 0; i < values.size(); ++i)
-                allowed.push_back(values.at(i).key());
-        } else if (kind != QLatin1String("integer") && kind != QLatin1String("double")
-                   && kind != QLatin1String("string") && kind != QLatin1String("boolean")) {
-            node["kind"].refuse(QStringLiteral("unknown property kind \"%1\"").arg(excerpt(kind)));
-        }
-        const Node automaticNode = node.has("automatic") ? node["automatic"] : node["value"];
-        const PropertyValue automatic = valueOf(automaticNode, kind, allowed);
-        if (kind == QLatin1String("integer"))
-            property = std::make_shared<CostPropertyInteger>(key, std::get<int>(automatic), unit,
+        if (kind == PropertyKind::Enum)
+            node[Field::Values].forEach([&allowed](const PlanNode &element) { allowed.emplace_back(element.key()); });
+        else if (kind == PropertyKind::Unknown)
+            node[Field::Kind].refuse(
+                QStringLiteral("unknown property kind \"%1\"").arg(excerpt(node[Field::Kind].text())));
+        const PlanNode automaticNode = node[node.has(Field::Automatic) ? Field::Automatic : Field::Value];
+        PropertyValue automatic = valueOf(automaticNode, kind, allowed);
+        if (kind == PropertyKind::Integer)
+            property = std::make_shared<CostPropertyInteger>(std::move(key), std::get<int>(automatic), unit,
                                                              static_cast<int>(min), static_cast<int>(max));
-        else if (kind == QLatin1String("double"))
-            property = std::make_shared<CostPropertyDouble>(key, std::get<double>(automatic), unit, min, max);
-        else if (kind == QLatin1String("string"))
-            property = std::make_shared<CostPropertyString>(key, std::get<std::string>(automatic),
-                                                            node.flagOr("multiLine", false));
-        else if (kind == QLatin1String("boolean"))
-            property = std::make_shared<CostPropertyBoolean>(key, std::get<bool>(automatic));
+        else if (kind == PropertyKind::Double)
+            property = std::make_shared<CostPropertyDouble>(std::move(key), std::get<double>(automatic), unit,
+                                                            min, max);
+        else if (kind == PropertyKind::String)
+            property = std::make_shared<CostPropertyString>(std::move(key), std::move(std::get<std::string>(automatic)),
+                                                            node.flagOr(Field::MultiLine, false));
+        else if (kind == PropertyKind::Boolean)
+            property = std::make_shared<CostPropertyBoolean>(std::move(key), std::get<bool>(automatic));
         else
-            property = std::make_shared<CostPropertyEnum>(key, allowed, std::get<int>(automatic));
+            property = std::make_shared<CostPropertyEnum>(std::move(key), allowed, std::get<int>(automatic));
     }
 
-    if (auto *cost = dynamic_cast<CostProperty *>(property.get()))
-        cost->setEditable(node.flagOr("editable", true));
-    property->setPropertyVisible(node.flagOr("shown", true));
-    property->setRangeApplied(node.flagOr("rangeApplied", false));
+    property->setEditable(node.flagOr(Field::Editable, true));
+    property->setPropertyVisible(node.flagOr(Field::Shown, true));
+    property->setRangeApplied(node.flagOr(Field::RangeApplied, false));
     if (!multi)
-        current = valueOf(node["value"], kind, allowed);
-    property->restore({current, node.flagOr("noValue", false), node.flagOr("modified", false)});
+        current = valueOf(node[Field::Value], kind, allowed);
+    property->restore({std::move(current), node.flagOr(Field::NoValue, false), node.flagOr(Field::Modified, false)});
     checkUnusedFields(node, kind, multi);
     return property;
 }
 
-std::shared_ptr<CCAPIProcessLayout::TSObject> ownerOf(const Node &node)
+std::shared_ptr<CCAPIProcessLayout::TSObject> ownerOf(const PlanNode &node)
 {
-    const QString kind = node["kind"].text();
-    const std::string &type = node["type"].key();
-    const std::string name = node.utf8Or("name", {});
-    if (kind == QLatin1String("feature"))
+    const std::string_view kind = node[Field::Kind].utf8();
+    const std::string type(node[Field::Type].key());
+    const std::string name(node.utf8Or(Field::Name));
+    if (kind == "feature")
         return std::make_shared<CCAPIProcessLayout::BaseFeature>(type, name);
-    if (kind == QLatin1String("assembly"))
+    if (kind == "assembly")
         return std::make_shared<CCAPIProcessLayout::BaseBaseAssembly>(type, name);
-    if (kind == QLatin1String("operation") || kind == QLatin1String("tool"))
+    if (kind == "operation" || kind == "tool")
         return std::make_shared<CCAPIProcessLayout::TSObject>(type, name);
-    node["kind"].refuse(QStringLiteral("unknown object kind \"%1\"").arg(excerpt(kind)));
+    node[Field::Kind].refuse(QStringLiteral("unknown object kind \"%1\"").arg(excerpt(node[Field::Kind].text())));
 }
 
-void readObject(const Node &node, PlanDocument &plan)
+void readObject(const PlanNode &node, PlanDocument &plan)
 {
     PlanObject object;
-    object.id = node["id"].whole();
+    object.id = node[Field::Id].whole();
     if (plan.object(object.id))
-        node["id"].refuse(QStringLiteral("duplicate object id %1").arg(object.id));
-    object.kind = node["kind"].utf8();
+        node[Field::Id].refuse(QStringLiteral("duplicate object id %1").arg(object.id));
+    object.kind = node[Field::Kind].utf8();
     object.owner = ownerOf(node);
     object.object = std::make_shared<Velmaris::Object>(object.id);
-    const Node properties = node["properties"];
+    const PlanNode properties = node[Field::Properties];
     object.reserve(static_cast<std::size_t>(properties.size()));
-    for (int p = 0; p < properties.size(); ++p) {
-        const Node description = properties.at(p);
-        if (object.property(description["key"].key()))
-            description["key"].refuse(QStringLiteral("duplicate property key \"%1\"")
-                                          .arg(excerpt(description["key"].text())));
-        std::shared_ptr<BaseProperty> property = readProperty(description);
+    properties.forEach([&object](const PlanNode &description) {
+        const PlanNode key = description[Field::Key];
+        if (object.property(std::string(key.key())))
+            key.refuse(QStringLiteral("duplicate property key \"%1\"").arg(excerpt(key.text())));
+        std::shared_ptr<CostProperty> property = readProperty(description);
         property->setOwnerObject(object.owner.get());
-        object.addProperty(Velmaris::PropertySignalContainer::make(property, object.object));
-    }
+        object.addProperty(Velmaris::PropertySignalContainer::make(std::move(property), object.object));
+    });
     plan.addObject(std::move(object));
 }
 
 // What stands beside the objects, which were read one by one while the file was parsed.
-void readFrame(const Node &root, PlanDocument &plan)
+void readFrame(const PlanNode &root, PlanDocument &plan)
 {
     const QString format = QLatin1String(s_planFormat);
-    if (!root.has("format"))
+    if (!root.has(Field::Format))
         throw Refusal{QString(), QStringLiteral("is not a plan file: it has no \"format\": \"%1\"").arg(format)};
-    if (root["format"].text() != format)
-        root["format"].refuse(QStringLiteral("\"%1\" is not a plan file's format (expected \"%2\")")
-                                  .arg(excerpt(root["format"].text()), format));
-    if (root["version"].whole() != s_planVersion)
-        root["version"].refuse(QStringLiteral("version %1 is not supported (expected %2)")
-                                   .arg(root["version"].whole()).arg(s_planVersion));
-    if (root.has("labels")) {
-        const Node labels = root["labels"];
-        for (const std::string &language : labels.names()) {
-            const Node table = labels[language];
-            for (const std::string &key : table.names())
-                plan.labels.setLabel(key, table[key].utf8(), language);
+    if (root[Field::Format].text() != format)
+        root[Field::Format].refuse(QStringLiteral("\"%1\" is not a plan file's format (expected \"%2\")")
+                                       .arg(excerpt(root[Field::Format].text()), format));
+    if (root[Field::Version].whole() != s_planVersion)
+        root[Field::Version].refuse(QStringLiteral("version %1 is not supported (expected %2)")
+                                        .arg(root[Field::Version].whole()).arg(s_planVersion));
+    if (root.has(Field::Labels)) {
+        const PlanNode labels = root[Field::Labels];
+        for (const PlanNode &table : labels.members()) {
+            const std::string language(table.name());
+            for (const PlanNode &label : table.members())
+                plan.labels.setLabel(std::string(label.name()), std::string(label.utf8()), language);
         }
     }
-    root["objects"].size(); // a list, though empty here
+    root[Field::Objects].size(); // a list, though empty here
 }
 
 } // namespace
@@ -389,7 +260,8 @@ std::unique_ptr<PlanDocument> parseText(std::string_view json, const QString &so
         progress->total = static_cast<std::int64_t>(json.size());
     auto plan = std::make_unique<PlanDocument>();
     bool cancelled = false;
-    const auto take = [&](Json &element, std::size_t index, std::size_t bytesRead, JsonRefusal *refusal) {
+    const PlanNode objectList(JsonTree::Value(), nullptr, nameOf(Field::Objects));
+    const auto take = [&](JsonTree::Value element, std::size_t index, std::size_t bytesRead, JsonRefusal *refusal) {
         if (progress) {
             progress->done = static_cast<std::int64_t>(bytesRead);
             if (progress->cancelled) {
@@ -401,26 +273,26 @@ std::unique_ptr<PlanDocument> parseText(std::string_view json, const QString &so
         if (readUpTo)
             readUpTo(bytesRead);
         try {
-            readObject(Node(&element, QStringLiteral("objects[%1]").arg(index)), *plan);
+            readObject(PlanNode(element, &objectList, {}, static_cast<std::int64_t>(index)), *plan);
             return true;
         } catch (const Refusal &refused) {
             *refusal = {refused.place, refused.problem};
             return false;
         }
     };
-    const StreamedList objects{"objects", take};
+    const StreamedList objects{std::string(nameOf(Field::Objects)), take};
     JsonRefusal syntax;
-    const std::optional<Json> document = parseStrictJson(json, &syntax, &objects);
+    const std::optional<JsonTree> document = parseStrictJson(json, fieldNames(), &syntax, &objects);
     if (!document) {
         *error = {sourceName, syntax.place, syntax.problem, cancelled};
         return nullptr;
     }
-    if (!document->is_object()) {
+    if (document->root().type() != JsonTree::Type::Object) {
         *error = {sourceName, QString(), QStringLiteral("expected a plan object at the top")};
         return nullptr;
     }
     try {
-        readFrame(Node(&*document, QString()), *plan);
+        readFrame(PlanNode(document->root()), *plan);
     } catch (const Refusal &refusal) {
         *error = {sourceName, refusal.place, refusal.problem};
         return nullptr;

@@ -2,6 +2,8 @@
 
 #include "app/plan/Excerpt.h"
 
+#include <nlohmann/json.hpp>
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -82,37 +84,38 @@ QString description(const std::string &what, const std::string &lastRead)
 class TreeBuilder : public nlohmann::json_sax<Json>
 {
 public:
-    TreeBuilder(std::string_view text, const char *const *reached, const StreamedList *streamed)
+    TreeBuilder(std::string_view text, const char *const *reached, const KnownNames &names,
+                const StreamedList *streamed)
         : m_text(text)
         , m_reached(reached)
+        , m_tree(names)
         , m_streamed(streamed)
     {
     }
 
-    Json &document() { return m_document; }
+    JsonTree &tree() { return m_tree; }
     const JsonRefusal &refusal() const { return m_refusal; }
 
-    bool null() override { return scalar(nullptr); }
-    bool boolean(bool value) override { return scalar(value); }
-    bool number_integer(number_integer_t value) override { return scalar(value); }
-    bool number_unsigned(number_unsigned_t value) override { return scalar(value); }
-    bool number_float(number_float_t value, const string_t &) override { return scalar(value); }
-    bool string(string_t &value) override { return scalar(std::move(value)); }
+    bool null() override { return handOver(m_tree.addNull()); }
+    bool boolean(bool value) override { return handOver(m_tree.addBoolean(value)); }
+    bool number_integer(number_integer_t value) override { return handOver(m_tree.addInteger(value)); }
+    bool number_unsigned(number_unsigned_t value) override { return handOver(m_tree.addUnsigned(value)); }
+    bool number_float(number_float_t value, const string_t &) override { return handOver(m_tree.addFloat(value)); }
+    bool string(string_t &value) override { return handOver(m_tree.addText(value)); }
     // Only binary formats produce these, never JSON text.
     bool binary(binary_t &) override { return false; }
-    bool start_object(std::size_t) override { return open(Json::object()); }
-    bool start_array(std::size_t) override { return open(Json::array()); }
-    bool end_object() override { return close(); }
-    bool end_array() override { return close(); }
+    bool start_object(std::size_t) override { return open(JsonTree::Type::Object); }
+    bool start_array(std::size_t) override { return open(JsonTree::Type::List); }
+    bool end_object() override { return handOver(m_tree.close()); }
+    bool end_array() override { return handOver(m_tree.close()); }
 
     bool key(string_t &name) override
     {
         if (name.find('\0') != std::string::npos)
             return refuse(QStringLiteral("member name \"%1\" holds a NUL character")
                               .arg(excerpt(QString::fromStdString(name))));
-        if (m_open.back()->contains(name))
+        if (!m_tree.addName(name))
             return refuse(QStringLiteral("member name \"%1\" is repeated").arg(excerpt(QString::fromStdString(name))));
-        m_name = std::move(name);
         return true;
     }
 
@@ -135,64 +138,35 @@ private:
         return false;
     }
 
-    // Where the next value goes; pointers stay valid as a container only grows while it is last open.
-    Json *add(Json value)
+    bool open(JsonTree::Type container)
     {
-        if (m_open.empty()) {
-            m_document = std::move(value);
-            return &m_document;
-        }
-        Json &parent = *m_open.back();
-        if (parent.is_array()) {
-            parent.push_back(std::move(value));
-            return &parent.back();
-        }
-        return &(parent[m_name] = std::move(value));
-    }
-
-    bool scalar(Json value)
-    {
-        return handOver(add(std::move(value)));
-    }
-
-    bool open(Json container)
-    {
-        if (m_open.size() >= s_maximumDepth)
+        if (m_tree.depth() >= s_maximumDepth)
             return refuse(QStringLiteral("nested deeper than %1 levels").arg(s_maximumDepth));
-        Json *opened = add(std::move(container));
-        m_open.push_back(opened);
-        if (m_streamed && m_open.size() == 2 && m_document.is_object() && opened->is_array() && m_name == m_streamed->member)
-            m_streamedList = opened;
+        m_tree.open(container);
+        if (m_streamed && m_tree.depth() == 2 && container == JsonTree::Type::List
+            && m_tree.root().type() == JsonTree::Type::Object && m_tree.innermost().name() == m_streamed->member)
+            m_streamedList = m_tree.innermost();
         return true;
-    }
-
-    bool close()
-    {
-        Json *closed = m_open.back();
-        m_open.pop_back();
-        return handOver(closed);
     }
 
     // A complete element of the streamed list goes to its taker and is not kept, so that a long
     // list never stands in memory as a tree.
-    bool handOver(Json *value)
+    bool handOver(JsonTree::Value value)
     {
-        if (!m_streamedList || m_open.empty() || m_open.back() != m_streamedList)
+        if (!m_streamedList.exists() || m_tree.depth() == 0 || m_tree.innermost() != m_streamedList)
             return true;
         const auto bytesRead = static_cast<std::size_t>(*m_reached - m_text.data());
-        const bool taken = m_streamed->take(*value, m_streamedCount++, bytesRead, &m_refusal);
-        m_streamedList->get_ref<Json::array_t &>().clear();
+        const bool taken = m_streamed->take(value, m_streamedCount++, bytesRead, &m_refusal);
+        m_tree.dropContents();
         return taken;
     }
 
     std::string_view m_text;
     const char *const *m_reached;
-    Json m_document;
-    std::vector<Json *> m_open;
-    std::string m_name;
+    JsonTree m_tree;
     JsonRefusal m_refusal;
     const StreamedList *m_streamed;
-    Json *m_streamedList = nullptr;
+    JsonTree::Value m_streamedList;
     std::size_t m_streamedCount = 0;
 };
 
@@ -231,7 +205,8 @@ QString foreignEncoding(std::string_view text)
 
 } // namespace
 
-std::optional<nlohmann::json> parseStrictJson(std::string_view text, JsonRefusal *refusal, const StreamedList *streamed)
+std::optional<JsonTree> parseStrictJson(std::string_view text, const KnownNames &names, JsonRefusal *refusal,
+                                        const StreamedList *streamed)
 {
     if (const QString encoding = foreignEncoding(text); !encoding.isEmpty()) {
         *refusal = {QString(), QStringLiteral("is encoded in %1, not UTF-8").arg(encoding)};
@@ -242,7 +217,7 @@ std::optional<nlohmann::json> parseStrictJson(std::string_view text, JsonRefusal
         return std::nullopt;
     }
     const char *reached = text.data();
-    TreeBuilder builder(text, &reached, streamed);
+    TreeBuilder builder(text, &reached, names, streamed);
     const TrackingIterator begin(text.data(), &reached);
     const TrackingIterator end(text.data() + text.size(), &reached);
     if (!Json::sax_parse(begin, end, &builder)) {
@@ -256,7 +231,7 @@ std::optional<nlohmann::json> parseStrictJson(std::string_view text, JsonRefusal
         *refusal = {lineAndColumn(text, static_cast<std::size_t>(read - 1)), s_strayNul};
         return std::nullopt;
     }
-    return std::move(builder.document());
+    return std::move(builder.tree());
 }
 
 } // namespace VelmarisEditor

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "app/plan/JsonTree.h"
 
-#include <nlohmann/json.hpp>
+#include <QString>
 
 #include <functional>
 #include <optional>
@@ -20,17 +20,19 @@ struct JsonRefusal
 
 // The elements of one list member of the top-level object, handed over one by one as they are
 // read instead of kept in the document, where the list stays empty; with each, how many bytes
-// of the text were read. A taker that refuses an element says why and ends the reading.
+// of the text were read. An element is valid only while it is handed over. A taker that
+// refuses an element says why and ends the reading.
 struct StreamedList
 {
     std::string member;
-    std::function<bool(nlohmann::json &element, std::size_t index, std::size_t bytesRead, JsonRefusal *refusal)> take;
+    std::function<bool(JsonTree::Value element, std::size_t index, std::size_t bytesRead, JsonRefusal *refusal)> take;
 };
 
 // Reads JSON as RFC 8259 defines it, and also refuses what would make a plan ambiguous: a
 // member name given twice in one object, a member name holding NUL, nesting deeper than a plan
 // ever needs. Numbers that do not fit a double are refused; integers keep all their digits.
-std::optional<nlohmann::json> parseStrictJson(std::string_view text, JsonRefusal *refusal,
-                                             const StreamedList *streamed = nullptr);
+// Members are found by the known names given.
+std::optional<JsonTree> parseStrictJson(std::string_view text, const KnownNames &names, JsonRefusal *refusal,
+                                        const StreamedList *streamed = nullptr);
 
 } // namespace VelmarisEditor
