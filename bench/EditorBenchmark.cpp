@@ -12,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -209,6 +211,12 @@ void BM_PlanLifecycle(benchmark::State &state)
     const int n = static_cast<int>(state.range(0));
     const QByteArray json = planJson(std::vector<int>(static_cast<std::size_t>(n), 2));
     for (auto _ : state) {
+        // Every plan starts on memory the system hands out anew, as in a fresh editor: else a
+        // small plan would reuse what the one before it freed, and only a large one pay for
+        // pages of its own.
+        state.PauseTiming();
+        malloc_trim(0);
+        state.ResumeTiming();
         auto window = std::make_unique<MainWindow>(std::make_unique<Document>(parsed(json)), nullptr);
         window->show();
         QApplication::processEvents();

@@ -8,12 +8,15 @@
 #include <memory>
 
 // Makes a fresh Target each iteration, untimed, and times fill on it; dropping it is not
-// timed either.
+// timed either. Every fill starts on memory the system hands out anew, as in a fresh process:
+// else a small fill would reuse what the one before it freed, and only a large one pay for
+// pages of its own, which a scaling ratio would take for a cost that grows with size.
 template <typename Target, typename Fill>
 void timeOnFresh(benchmark::State &state, Fill fill)
 {
     for (auto _ : state) {
         state.PauseTiming();
+        malloc_trim(0);
         auto target = std::make_unique<Target>();
         state.ResumeTiming();
         fill(*target);

@@ -134,7 +134,11 @@ QVariant owned(const QVariant &value)
         const QString text = value.toString();
         return QString(text.constData(), text.size());
     }
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     return QVariant(value.userType(), value.constData());
+#else
+    return QVariant(value.metaType(), value.constData());
+#endif
 }
 
 void BM_Populate(benchmark::State &state)
