@@ -7,16 +7,21 @@
 
 #include <memory>
 
+// Whether a timed fill starts on memory the system hands out anew, as in a fresh process, or on
+// what the fills before it freed. Where fills of very different sizes are compared, the small
+// ones would reuse freed pages while a large one pays for pages of its own, which a scaling
+// ratio would take for a cost that grows with size.
+enum class Memory { Reused, Fresh };
+
 // Makes a fresh Target each iteration, untimed, and times fill on it; dropping it is not
-// timed either. Every fill starts on memory the system hands out anew, as in a fresh process:
-// else a small fill would reuse what the one before it freed, and only a large one pay for
-// pages of its own, which a scaling ratio would take for a cost that grows with size.
+// timed either.
 template <typename Target, typename Fill>
-void timeOnFresh(benchmark::State &state, Fill fill)
+void timeOnFresh(benchmark::State &state, Fill fill, Memory memory = Memory::Reused)
 {
     for (auto _ : state) {
         state.PauseTiming();
-        malloc_trim(0);
+        if (memory == Memory::Fresh)
+            malloc_trim(0);
         auto target = std::make_unique<Target>();
         state.ResumeTiming();
         fill(*target);

@@ -18,13 +18,13 @@ namespace {
 void BM_OursFill(benchmark::State &state)
 {
     BenchmarkPlan plan(static_cast<int>(state.range(0)));
-    timeOnFresh<EditorView>(state, [&](EditorView &editor) { editor.fillAndShow(plan); });
+    timeOnFresh<EditorView>(state, [&](EditorView &editor) { editor.fillAndShow(plan); }, Memory::Fresh);
 }
 
 void BM_PeerFill(benchmark::State &state)
 {
     const std::vector<MixEntry> entries = mixEntries(static_cast<int>(state.range(0)));
-    timeOnFresh<PeerView>(state, [&](PeerView &peer) { peer.fill(entries); });
+    timeOnFresh<PeerView>(state, [&](PeerView &peer) { peer.fill(entries); }, Memory::Fresh);
 }
 
 constexpr int comparedSize = 10000;
