@@ -1,5 +1,6 @@
 #include "support/PropertyRows.h"
 
+#include <QDate>
 #include <QSignalSpy>
 
 class EditingTest : public QObject
@@ -29,6 +30,12 @@ private Q_SLOTS:
         QTest::newRow("whole over decimal") << int(Qt::EditRole) << QVariant(2.0) << QVariant(2) << QVariant(2) << false;
         QTest::newRow("converted unequal") << int(Qt::EditRole) << QVariant(3) << QVariant(QStringLiteral("3.5")) << QVariant(QStringLiteral("3.5")) << true;
         QTest::newRow("conversion fails") << int(Qt::EditRole) << QVariant(QStringLiteral("abc")) << QVariant(3) << QVariant(3) << true;
+        // Where Qt 6's own == differs: it no longer converts text and bytes or dates, and compares
+        // a number's text as a number.
+        QTest::newRow("text over its bytes") << int(Qt::EditRole) << QVariant(QByteArray("x")) << QVariant(QStringLiteral("x")) << QVariant(QStringLiteral("x")) << false;
+        QTest::newRow("text over its date") << int(Qt::EditRole) << QVariant(QDate(2026, 12, 8)) << QVariant(QStringLiteral("2026-12-08"))
+                                            << QVariant(QStringLiteral("2026-12-08")) << false;
+        QTest::newRow("decimals written out") << int(Qt::EditRole) << QVariant(2.5) << QVariant(QStringLiteral("2.50")) << QVariant(QStringLiteral("2.50")) << true;
         QTest::newRow("nothing over text") << int(Qt::EditRole) << QVariant(QStringLiteral("x")) << QVariant() << QVariant() << true;
         QTest::newRow("tooltip cleaned, not signalled") << int(Qt::ToolTipRole) << QVariant(QStringLiteral("x"))
                                                         << QVariant(QStringLiteral("  ")) << empty << false;
